@@ -1,0 +1,31 @@
+#ifdef _WIN32
+#include "core/settings/windows_profile.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "core/settings/configuration.h"
+#include "core/ui/text_encoding.h"
+
+namespace kyz {
+
+std::string WindowsProfile::read(std::string_view section, std::string_view key,
+                                 std::string_view fallback, std::size_t max_chars) {
+  std::vector<wchar_t> buffer(max_chars + 1, L'\0');
+  GetPrivateProfileStringW(utf8_to_wide(section).c_str(), utf8_to_wide(key).c_str(),
+                           utf8_to_wide(fallback).c_str(), buffer.data(),
+                           static_cast<DWORD>(buffer.size()),
+                           utf8_to_wide(configuration_file_name()).c_str());
+  return wide_to_utf8(buffer.data());
+}
+
+void WindowsProfile::write(std::string_view section, std::string_view key,
+                           std::string_view value) {
+  WritePrivateProfileStringW(utf8_to_wide(section).c_str(), utf8_to_wide(key).c_str(),
+                             utf8_to_wide(value).c_str(),
+                             utf8_to_wide(configuration_file_name()).c_str());
+}
+
+}  // namespace kyz
+#endif

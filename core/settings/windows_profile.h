@@ -1,0 +1,18 @@
+// The platform's private-profile functions, for the Windows programs. The file is named
+// without a folder, so Windows keeps it in the Windows directory.
+#pragma once
+
+#ifdef _WIN32
+#include "core/settings/profile_store.h"
+
+namespace kyz {
+
+class WindowsProfile final : public ProfileStore {
+ public:
+  std::string read(std::string_view section, std::string_view key, std::string_view fallback,
+                   std::size_t max_chars) override;
+  void write(std::string_view section, std::string_view key, std::string_view value) override;
+};
+
+}  // namespace kyz
+#endif

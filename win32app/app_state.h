@@ -1,0 +1,12 @@
+// Process-wide state of kyz424lx's start-up and main loop.
+#pragma once
+
+#include <atomic>
+
+namespace kyz {
+
+// 1 from the creation of the main window until exit. Written by the UI thread; the
+// serial read thread and the TCP answer wait only read it.
+extern std::atomic<int> app_running;
+
+}  // namespace kyz
