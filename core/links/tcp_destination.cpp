@@ -1,0 +1,26 @@
+#include "core/links/tcp_destination.h"
+
+namespace kyz {
+
+std::optional<std::uint16_t> tcp_port_from_text(std::string_view text) {
+  unsigned long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') break;
+    value = value * 10 + static_cast<unsigned long>(c - '0');
+    if (value > 65535) return std::nullopt;
+  }
+  return static_cast<std::uint16_t>(value);
+}
+
+std::string dotted_address(const HostAddress& host) {
+  return std::to_string(host[0]) + '.' + std::to_string(host[1]) + '.' +
+         std::to_string(host[2]) + '.' + std::to_string(host[3]);
+}
+
+std::optional<std::string> selected_host_address(const LinkConfiguration& config) {
+  const int index = config.select_number;
+  if (index < 0 || index >= config.list_count || index >= host_capacity) return std::nullopt;
+  return dotted_address(config.host_list[static_cast<std::size_t>(index)]);
+}
+
+}  // namespace kyz

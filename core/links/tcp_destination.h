@@ -1,0 +1,25 @@
+// Where a TCP link connects or listens: the port from the configured port text and the
+// dotted address of a host of the host list.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/settings/configuration.h"
+
+namespace kyz {
+
+// The decimal value of the leading digits of the port text ("09004" is 9004, "" is 0).
+// Empty when the value does not fit a TCP port, so a typo such as "99999" is refused
+// instead of silently landing on another port.
+std::optional<std::uint16_t> tcp_port_from_text(std::string_view text);
+
+// "192.168.1.10": four plain decimal octets, octet 0 first.
+std::string dotted_address(const HostAddress& host);
+
+// The dotted address of host `select_number`; empty when it names no entry of the list.
+std::optional<std::string> selected_host_address(const LinkConfiguration& config);
+
+}  // namespace kyz
