@@ -12,5 +12,6 @@ for name in kyz424lx.ini KYZ424.INI; do
     od -c "$actual" | head -40
     status=1
   fi
+  rm -f "$actual"  # leave the prefix without a configuration for the next test
 done
 exit $status
