@@ -1,0 +1,100 @@
+// The network notifications of both TCP links and the ending of connections.
+#include <winsock.h>
+
+#include <cstring>
+#include <string>
+
+#include "core/links/client_table.h"
+#include "core/links/tcp_link.h"
+#include "core/links/winsock_session.h"
+#include "core/protocol/protocol_state.h"
+#include "core/settings/configuration.h"
+#include "core/ui/message_boxes.h"
+
+namespace kyz {
+
+namespace {
+
+// Bytes that arrive while a TCP/IP dialog is open. An answer wait may already have taken
+// them (the notification was queued before it), so "nothing there" is quiet, and an
+// answer already handed to a settings dialog is never overwritten by an empty read.
+void read_notification(SOCKET socket) {
+  char bytes[receive_buffer_size];
+  const int n = recv(socket, bytes, static_cast<int>(sizeof bytes), 0);
+  if (n <= 0) return;
+  std::memset(receive_buffer, 0, sizeof receive_buffer);
+  std::memcpy(receive_buffer, bytes, static_cast<std::size_t>(n));
+  received_length = n;
+  PostMessageW(link_dialog, SOCKET_DATA_MESSAGE,
+               static_cast<WPARAM>(client_table.slot_of(socket)), 0);
+}
+
+void connect_notification(SOCKET socket, int error) {
+  if (error != 0) {
+    // The adapter refused or did not answer: no link, and the next "接続" starts afresh.
+    plain_stop_box("接続できません");
+    if (socket == link_socket) {
+      shut_and_close(socket);
+      link_socket = 0;
+      release_winsock();
+    }
+    tcp_connected = 0;
+    return;
+  }
+  success_box("Socket 接続 OK");
+  EnableWindow(GetDlgItem(link_dialog, client_connect_button), FALSE);
+  EnableWindow(GetDlgItem(link_dialog, client_disconnect_button), TRUE);
+  tcp_connected = 1;
+}
+
+}  // namespace
+
+void handle_network_event(SOCKET socket, LPARAM event_word) {
+  const int event = WSAGETSELECTEVENT(event_word);
+  switch (event) {
+    case FD_READ:
+      read_notification(socket);
+      break;
+    case FD_WRITE:
+      break;
+    case FD_ACCEPT:
+      accept_client();
+      break;
+    case FD_CONNECT:
+      connect_notification(socket, WSAGETSELECTERROR(event_word));
+      break;
+    case FD_CLOSE:
+      close_link_socket(link_dialog, socket);
+      break;
+    default: {
+      std::string text = "ﾈｯﾄﾜｰｸ･ｴﾗｰ(event " + std::to_string(event) + ")";
+      plain_box(text);
+      break;
+    }
+  }
+}
+
+void close_link_socket(HWND window, SOCKET socket) {
+  shut_and_close(socket);
+  // The handle is closed: forget it, so that no later send or close reaches a handle
+  // the system may already have given to another socket.
+  if (socket == link_socket) link_socket = 0;
+  client_table.release(client_table.slot_of(socket));
+  refresh_client_list(window);
+}
+
+void tcp_disconnect_all() {
+  if (link_socket != 0) {
+    shut_and_close(link_socket);
+    link_socket = 0;
+  }
+  for (int slot = 1; slot <= max_clients; ++slot) {
+    if (client_table.holds_client(slot)) {
+      close_link_socket(link_dialog, static_cast<SOCKET>(client_table.slot(slot).socket));
+    }
+  }
+  release_winsock();
+  reset_client_table();
+}
+
+}  // namespace kyz

@@ -1,0 +1,78 @@
+// The client link: one stream socket to the sign's network adapter.
+#include <winsock.h>
+
+#include "core/links/tcp_destination.h"
+#include "core/links/tcp_link.h"
+#include "core/links/winsock_session.h"
+#include "core/settings/configuration.h"
+#include "core/ui/message_boxes.h"
+
+namespace kyz {
+
+namespace {
+
+constexpr long client_events = FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE;  // 0x33
+
+// A connect that never got going: nothing stays open behind it.
+int give_up_connect(SOCKET socket) {
+  plain_stop_box("接続できません");
+  closesocket(socket);
+  link_socket = 0;
+  release_winsock();
+  return 0;
+}
+
+}  // namespace
+
+int tcp_connect() {
+  if (!start_winsock()) return 0;
+  // A connect while an earlier socket is still open replaces it instead of leaking it.
+  if (link_socket != 0) {
+    shut_and_close(link_socket);
+    link_socket = 0;
+  }
+
+  const std::optional<std::uint16_t> port = tcp_port_from_text(link_config.port_number);
+
+  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  if (s == INVALID_SOCKET) {
+    report_socket_error("WINSOCK.DLLが動作していません。[%d]");
+    release_winsock();
+    return 0;
+  }
+  link_socket = s;
+
+  // Registering makes the socket non-blocking; the outcome of the connect arrives later.
+  if (WSAAsyncSelect(s, link_dialog, SOCKET_EVENT_MESSAGE, client_events) == SOCKET_ERROR) {
+    report_socket_error("WINSOCK.DLLの WSAAsyncSelect() からのエラー。[%d]");
+    closesocket(s);
+    link_socket = 0;
+    release_winsock();
+    return 0;
+  }
+
+  // A selection that names no host, or a port text beyond any port, cannot connect.
+  const std::optional<std::string> host = selected_host_address(link_config);
+  if (!host || !port) return give_up_connect(s);
+
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(*port);
+  to.sin_addr.s_addr = inet_addr(host->c_str());
+  if (connect(s, reinterpret_cast<const sockaddr*>(&to), sizeof to) == SOCKET_ERROR &&
+      WSAGetLastError() != WSAEWOULDBLOCK) {
+    return give_up_connect(s);
+  }
+  return 1;
+}
+
+void disconnect_tcp_client(HWND dialog) {
+  if (tcp_connected != 1) return;
+  tcp_disconnect_all();
+  tcp_connected = 0;
+  success_box("Socket 切断 OK");
+  EnableWindow(GetDlgItem(dialog, client_connect_button), TRUE);
+  EnableWindow(GetDlgItem(dialog, client_disconnect_button), FALSE);
+}
+
+}  // namespace kyz

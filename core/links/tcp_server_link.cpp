@@ -1,0 +1,142 @@
+// The server link: sign adapters connect to us, up to 96 at a time, and the operator
+// picks one of them as the destination of every command.
+#include <winsock.h>
+
+#include <string>
+
+#include "core/links/client_table.h"
+#include "core/links/tcp_destination.h"
+#include "core/links/tcp_link.h"
+#include "core/links/winsock_session.h"
+#include "core/settings/configuration.h"
+#include "core/ui/message_boxes.h"
+#include "core/ui/text_encoding.h"
+
+namespace kyz {
+
+namespace {
+
+constexpr long listening_events = FD_READ | FD_WRITE | FD_ACCEPT | FD_CLOSE;  // 0x2B
+constexpr long client_events = FD_READ | FD_WRITE | FD_CLOSE;                 // 0x23
+constexpr int listen_backlog = 5;
+
+int stop_listening(SOCKET socket) {
+  closesocket(socket);
+  link_socket = 0;
+  release_winsock();
+  return 0;
+}
+
+void show_text(HWND dialog, int id, const std::string& text) {
+  SetDlgItemTextW(dialog, id, utf8_to_wide(text).c_str());
+}
+
+}  // namespace
+
+int tcp_listen() {
+  if (link_socket != 0) return 1;
+  if (!start_winsock()) return 0;
+  const std::optional<std::uint16_t> port = tcp_port_from_text(link_config.port_number);
+
+  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  if (s == INVALID_SOCKET) {
+    report_socket_error("WINSOCK.DLLが動作していません。[%d]");
+    release_winsock();
+    return 0;
+  }
+  link_socket = s;
+  if (WSAAsyncSelect(s, link_dialog, SOCKET_EVENT_MESSAGE, listening_events) == SOCKET_ERROR) {
+    report_socket_error("WINSOCK.DLLの WSAAsyncSelect() からのエラー。[%d]");
+    return stop_listening(s);
+  }
+
+  sockaddr_in at{};
+  at.sin_family = AF_INET;
+  at.sin_addr.s_addr = htonl(INADDR_ANY);
+  at.sin_port = htons(port.value_or(0));
+  // A port text beyond any port is refused like a port that is taken.
+  if (!port || (bind(s, reinterpret_cast<const sockaddr*>(&at), sizeof at) == SOCKET_ERROR &&
+                WSAGetLastError() != WSAEWOULDBLOCK)) {
+    plain_stop_box("Bindできません");
+    return stop_listening(s);
+  }
+  if (listen(s, listen_backlog) == SOCKET_ERROR) {
+    report_socket_error("WINSOCK.DLLの listen() からのエラー。[%d]");
+    return stop_listening(s);
+  }
+  return 1;
+}
+
+void accept_client() {
+  const int slot = client_table.lowest_free_slot();
+  sockaddr_in from{};
+  int from_length = sizeof from;
+  SOCKET s = accept(link_socket, reinterpret_cast<sockaddr*>(&from), &from_length);
+  if (s == INVALID_SOCKET) {
+    // A second accept notification for a connection already taken: nothing to report.
+    if (WSAGetLastError() != WSAEWOULDBLOCK) {
+      report_socket_error("WINSOCK.DLLの accept() からのエラー。[%d]");
+    }
+    return;
+  }
+  if (slot == 0) {  // the table is full: the 97th adapter is turned away at once
+    closesocket(s);
+    return;
+  }
+  if (WSAAsyncSelect(s, link_dialog, SOCKET_EVENT_MESSAGE, client_events) == SOCKET_ERROR) {
+    report_socket_error("WINSOCK.DLLの WSAAsyncSelect() からのエラー。[%d]");
+    closesocket(s);
+    return;
+  }
+  client_table.store(slot, static_cast<SocketHandle>(s), inet_ntoa(from.sin_addr));
+  refresh_client_list(link_dialog);
+}
+
+void refresh_client_list(HWND window) {
+  const int clients = count_clients();
+  if (clients > 0) {
+    EnableWindow(GetDlgItem(window, server_connect_button), FALSE);
+    EnableWindow(GetDlgItem(window, server_port_box), FALSE);
+    HWND list = GetDlgItem(window, server_client_list);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (int slot : client_table.listed_slots()) {
+      const std::wstring address = utf8_to_wide(client_table.slot(slot).address);
+      SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(address.c_str()));
+    }
+    if (client_table.holds_client(link_config.select_number)) {
+      show_text(window, server_destination_box,
+                client_table.slot(link_config.select_number).address);
+    }
+  } else {
+    EnableWindow(GetDlgItem(window, server_disconnect_button), FALSE);
+    // The last adapter has gone: no row may still show it.
+    SendDlgItemMessageW(window, server_client_list, LB_RESETCONTENT, 0, 0);
+  }
+  SendDlgItemMessageW(window, server_port_box, EM_LIMITTEXT, 5, 0);
+  show_text(window, server_port_box, link_config.port_number);
+}
+
+void choose_destination(HWND dialog, int row) {
+  if (count_clients() == 0) {
+    link_config.select_number = -1;
+    return;
+  }
+  const int slot = client_table.slot_for_row(row);
+  if (slot == 0) return;  // no row selected, or a row that shows no client
+  link_config.select_number = slot;
+  show_text(dialog, server_destination_box, client_table.slot(slot).address);
+  tcp_connected = 1;
+}
+
+void stop_tcp_server(HWND dialog) {
+  tcp_disconnect_all();
+  EnableWindow(GetDlgItem(dialog, server_connect_button), TRUE);
+  EnableWindow(GetDlgItem(dialog, server_disconnect_button), FALSE);
+  show_text(dialog, server_destination_box, std::string(16, ' '));
+  SendDlgItemMessageW(dialog, server_client_list, LB_RESETCONTENT, 0, 0);
+  link_config.select_number = -1;
+  tcp_connected = 0;
+}
+
+}  // namespace kyz
