@@ -30,9 +30,17 @@ void page_flags(const Reply& reply, PerPage<int>& field, char when_one) {
   for (int i = 0; i < page_count; ++i) field[i] = reply.at(page_list_start + i) == when_one ? 1 : 0;
 }
 
-void decode_alarm_assignment(const Reply& reply, SettingsRecord& r) {
+// Both assignment replies read "AS" as page reference 32: the terminal block has one
+// assignment, and the remote dialog may have given an input "AS" that the sign then
+// also reports in its "ACA" reply. Read as digits it would become 204.
+int assignment_entry(const Reply& reply, std::size_t p) {
+  if (reply.at(p) == 'A' && reply.at(p + 1) == 'S') return page_ref_all;
+  return reply.decimal2(p) - 1;
+}
+
+void decode_assignment(const Reply& reply, SettingsRecord& r) {
   for (int i = 0; i < terminal_inputs; ++i) {
-    r.terminal_page[i] = reply.decimal2(assignment_start + 2 * i) - 1;
+    r.terminal_page[i] = assignment_entry(reply, assignment_start + 2 * i);
   }
 }
 
@@ -89,14 +97,6 @@ void decode_bottom_value(const Reply& reply, SettingsRecord& r) { r.bottom_value
 
 void decode_top_value(const Reply& reply, SettingsRecord& r) { r.top_value = reply.decimal2(3); }
 
-void decode_remote_assignment(const Reply& reply, SettingsRecord& r) {
-  for (int i = 0; i < terminal_inputs; ++i) {
-    const std::size_t p = assignment_start + 2 * i;
-    r.terminal_page[i] =
-        reply.at(p) == 'A' && reply.at(p + 1) == 'S' ? page_ref_all : reply.decimal2(p) - 1;
-  }
-}
-
 void decode_remote_mode(const Reply& reply, SettingsRecord& r) {
   const char c = reply.at(4);
   r.remote_mode = c == 'D' ? 0 : c == 'N' ? 1 : 2;
@@ -141,14 +141,14 @@ struct Decoder {
 
 // In the order the prefixes are tested.
 constexpr Decoder decoders[] = {
-    {"ACA", decode_alarm_assignment},  {"ADT", decode_hold_time},
+    {"ACA", decode_assignment},  {"ADT", decode_hold_time},
     {"AIC", decode_polarity},          {"AM", decode_alarm_mode},
     {"AR", decode_alarm_return},       {"CA", decode_title},
     {"CI", decode_terminal_input},     {"PTDP", decode_display_position},
     {"PTFB", decode_background_fill},  {"PTIC", decode_colours},
     {"PTSP", decode_sequence_page},    {"PTSS", decode_scroll_speed},
     {"PTWL", decode_char_level},       {"PVB", decode_bottom_value},
-    {"PVT", decode_top_value},         {"RCA", decode_remote_assignment},
+    {"PVT", decode_top_value},         {"RCA", decode_assignment},
     {"RM", decode_remote_mode},        {"SDPT", decode_schedule_pages},
     {"SDTT", decode_schedule_hours},   {"TSD", decode_clock_size},
     {"TSR", decode_clock_range},

@@ -1,0 +1,22 @@
+# The device protocol: command texts, the send path and watchdog, replies and read-back,
+# page titles; and kyz424ctl run as operators run it.
+kyz_gtest(protocol_tests
+  ${CMAKE_CURRENT_SOURCE_DIR}/protocol_commands_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/protocol_send_path_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/protocol_replies_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/protocol_all_items_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/title_command_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/kyz424ctl_options_test.cpp
+  LIBS kyz_test_support kyz424ctl_options
+)
+
+set(kyz424ctl_runner)
+if(WIN32)
+  set(kyz424ctl_runner ${CMAKE_BINARY_DIR}/wine-run)
+endif()
+add_test(NAME kyz424ctl_contract
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/kyz424ctl_test.sh ${PROJECT_SOURCE_DIR}/tests/data
+                 $<TARGET_FILE:kyz424ctl> ${kyz424ctl_runner})
+if(WIN32)
+  set_tests_properties(kyz424ctl_contract PROPERTIES FIXTURES_REQUIRED wine_environment)
+endif()
