@@ -1,0 +1,162 @@
+#include "tests/links/link_rig.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/links/tcp_link.h"
+#include "core/protocol/protocol_state.h"
+#include "core/protocol/reply_handlers.h"
+#include "core/ui/text_encoding.h"
+
+namespace kyz::rig {
+
+namespace {
+
+constexpr wchar_t class_name[] = L"KyzLinkProbe";
+
+struct Child {
+  const wchar_t* kind;
+  int id;
+  DWORD style;
+};
+
+// The controls of the TCP/IP dialogs that the links touch.
+constexpr Child children[] = {
+    {L"LISTBOX", server_client_list, WS_CHILD | LBS_NOTIFY},
+    {L"EDIT", server_destination_box, WS_CHILD | ES_READONLY},
+    {L"EDIT", server_port_box, WS_CHILD},
+    {L"BUTTON", server_connect_button, WS_CHILD},
+    {L"BUTTON", server_disconnect_button, WS_CHILD},
+    {L"BUTTON", client_connect_button, WS_CHILD},
+    {L"BUTTON", client_disconnect_button, WS_CHILD},
+};
+
+}  // namespace
+
+ProbeWindow::ProbeWindow() {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = class_name;
+  RegisterClassW(&wc);  // a second registration fails harmlessly
+  hwnd_ = CreateWindowW(class_name, L"link probe", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+                        nullptr, wc.hInstance, nullptr);
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  for (const Child& c : children) {
+    CreateWindowW(c.kind, L"", c.style, 0, 0, 100, 100, hwnd_,
+                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), wc.hInstance, nullptr);
+  }
+}
+
+ProbeWindow::~ProbeWindow() { DestroyWindow(hwnd_); }
+
+LRESULT CALLBACK ProbeWindow::procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<ProbeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self != nullptr && message == SOCKET_EVENT_MESSAGE) {
+    handle_network_event(static_cast<SOCKET>(wparam), lparam);
+    return 0;
+  }
+  if (self != nullptr && message == SOCKET_DATA_MESSAGE) {
+    const int n = received_length > 0 ? received_length : 0;
+    self->data.push_back({wparam, std::string(receive_buffer, static_cast<std::size_t>(n)),
+                          received_length});
+    // As a settings dialog does.
+    if (self->hand_data_to_reply_handler) socket_reply_handler();
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+std::vector<std::string> ProbeWindow::list_rows() const {
+  HWND list = GetDlgItem(hwnd_, server_client_list);
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  std::vector<std::string> rows;
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t row[64] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
+    rows.push_back(wide_to_utf8(row));
+  }
+  return rows;
+}
+
+std::string ProbeWindow::control_text(int id) const {
+  wchar_t text[256] = {};
+  GetDlgItemTextW(hwnd_, id, text, 256);
+  return wide_to_utf8(text);
+}
+
+bool ProbeWindow::control_enabled(int id) const {
+  return IsWindowEnabled(GetDlgItem(hwnd_, id)) != FALSE;
+}
+
+bool pump_until(const std::function<bool()>& done, DWORD timeout_ms) {
+  const ULONGLONG end = GetTickCount64() + timeout_ms;
+  while (!done()) {
+    const ULONGLONG now = GetTickCount64();
+    if (now >= end) return done();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(end - now, 20)),
+                              QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  return true;
+}
+
+void pump_for(DWORD ms) {
+  pump_until([] { return false; }, ms);
+}
+
+BoxAnswer BoxLog::show(BoxKind kind, std::string_view text, std::string_view caption, void*) {
+  std::lock_guard lock(mutex_);
+  boxes_.push_back({kind, std::string(text), std::string(caption), GetTickCount64()});
+  return kind == BoxKind::question ? BoxAnswer::no : BoxAnswer::ok;
+}
+
+std::vector<ShownBox> BoxLog::boxes() const {
+  std::lock_guard lock(mutex_);
+  return boxes_;
+}
+
+std::vector<std::string> BoxLog::texts() const {
+  std::vector<std::string> texts;
+  for (const ShownBox& box : boxes()) texts.push_back(box.text);
+  return texts;
+}
+
+int BoxLog::count(std::string_view text) const {
+  int n = 0;
+  for (const ShownBox& box : boxes()) n += box.text == text ? 1 : 0;
+  return n;
+}
+
+std::string env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+// Wine shows the Linux file system as drive Z:.
+static std::string windows_path(const std::string& unix_path) { return "Z:" + unix_path; }
+
+std::string read_unix_file(const std::string& unix_path) {
+  std::string bytes;
+  if (FILE* f = std::fopen(windows_path(unix_path).c_str(), "rb")) {
+    char chunk[4096];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.append(chunk, n);
+    std::fclose(f);
+  }
+  return bytes;
+}
+
+void write_unix_file(const std::string& unix_path, const std::string& text) {
+  if (FILE* f = std::fopen(windows_path(unix_path).c_str(), "wb")) {
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::fclose(f);
+  }
+}
+
+}  // namespace kyz::rig

@@ -1,0 +1,114 @@
+// The TCP server link: the test listens on KYZ_LINK_PORT, tells the script it is ready
+// (KYZ_LINK_READY), and the script starts sign simulator adapters that connect to it.
+// Adapter k answers "RADT" with "ADT00k", which shows which adapter a command reached.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/links/client_table.h"
+#include "core/links/tcp_link.h"
+#include "core/links/windows_command_links.h"
+#include "core/protocol/protocol_state.h"
+#include "core/protocol/send_path.h"
+#include "core/settings/configuration.h"
+#include "tests/links/link_rig.h"
+
+namespace kyz {
+namespace {
+
+using rig::pump_until;
+
+class TcpServerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    link_config = LinkConfiguration{};
+    link_config.interface = interface_tcp;
+    link_config.client_server = mode_server;
+    link_config.port_number = rig::env("KYZ_LINK_PORT");
+    link_config.select_number = -1;
+    link_dialog = window_.handle();
+    current_dialog = window_.handle();
+    window_.hand_data_to_reply_handler = false;
+    install_windows_command_links();
+    reset_client_table();
+  }
+  void TearDown() override { stop_tcp_server(window_.handle()); }
+
+  void listen_for_adapters(int expected) {
+    ASSERT_EQ(tcp_listen(), 1);
+    EXPECT_EQ(tcp_listen(), 1);  // already listening: at once
+    rig::write_unix_file(rig::env("KYZ_LINK_READY"), "listening\n");
+    ASSERT_TRUE(pump_until([&] { return count_clients() == expected; }, 30000))
+        << count_clients() << " adapters";
+  }
+
+  rig::ProbeWindow window_;
+  rig::BoxLog boxes_;
+};
+
+TEST_F(TcpServerTest, AdaptersAreListedInSlotOrderAndTheChosenRowGetsTheCommand) {
+  listen_for_adapters(3);
+  EXPECT_EQ(window_.list_rows(), std::vector<std::string>(3, "127.0.0.1"));
+  EXPECT_FALSE(window_.control_enabled(server_connect_button));
+  EXPECT_EQ(window_.control_text(server_port_box), link_config.port_number);
+  EXPECT_EQ(tcp_connected, 0);
+
+  choose_destination(window_.handle(), 1);
+  EXPECT_EQ(link_config.select_number, 2);
+  EXPECT_EQ(tcp_connected, 1);
+  EXPECT_EQ(window_.control_text(server_destination_box), "127.0.0.1");
+
+  send_command("RADT\r\n");
+  ASSERT_TRUE(pump_until([&] { return !window_.data.empty(); }, 5000));
+  EXPECT_EQ(window_.data[0].index, 2u);
+  EXPECT_EQ(window_.data[0].bytes, "ADT002\r\n");
+  EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
+
+  stop_tcp_server(window_.handle());
+  EXPECT_EQ(count_clients(), 0);
+  EXPECT_TRUE(window_.list_rows().empty());
+  EXPECT_EQ(window_.control_text(server_destination_box), std::string(16, ' '));
+  EXPECT_EQ(link_config.select_number, -1);
+  EXPECT_EQ(tcp_connected, 0);
+  EXPECT_EQ(link_socket, 0u);
+}
+
+TEST_F(TcpServerTest, HoldsNinetySixAdaptersAndClosesTheNextAtOnce) {
+  listen_for_adapters(96);
+  // The 97th adapter is accepted and closed; nothing is shown and nothing changes.
+  rig::pump_for(1500);
+  EXPECT_EQ(count_clients(), 96);
+  EXPECT_EQ(window_.list_rows().size(), 96u);
+  EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
+}
+
+TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
+  // Adapter 2 closes its connection after answering its first command.
+  listen_for_adapters(3);
+  choose_destination(window_.handle(), 1);
+  send_command("RADT\r\n");
+  ASSERT_TRUE(pump_until([&] { return !window_.data.empty(); }, 5000));
+  EXPECT_EQ(window_.data[0].bytes, "ADT002\r\n");
+
+  ASSERT_TRUE(pump_until([] { return count_clients() == 2; }, 5000));
+  EXPECT_FALSE(client_table.holds_client(2));
+  // The list shows the two adapters left, and its rows still choose their own slots.
+  EXPECT_EQ(window_.list_rows().size(), 2u);
+  EXPECT_EQ(client_table.slot_for_row(1), 3);
+  EXPECT_EQ(link_config.select_number, 2);
+  EXPECT_EQ(tcp_connected, 1);
+
+  send_command("RADT\r\n");
+  EXPECT_EQ(boxes_.texts(), std::vector<std::string>{"Socket 送信"});
+  rig::pump_for(200);
+  EXPECT_EQ(window_.data.size(), 1u);
+
+  choose_destination(window_.handle(), 1);  // now slot 3, adapter 3
+  send_command("RADT\r\n");
+  ASSERT_TRUE(pump_until([&] { return window_.data.size() == 2; }, 5000));
+  EXPECT_EQ(window_.data[1].index, 3u);
+  EXPECT_EQ(window_.data[1].bytes, "ADT003\r\n");
+}
+
+}  // namespace
+}  // namespace kyz
