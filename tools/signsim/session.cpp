@@ -1,0 +1,130 @@
+#include "tools/signsim/session.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "tools/signsim/line_assembler.h"
+#include "tools/signsim/sign_commands.h"
+#include "tools/signsim/stop_signal.h"
+
+namespace kyz::signsim {
+namespace {
+
+enum class Wait { ready, stopped, failed };
+
+// Waits until `fd` is ready for `events` or a stop is requested.
+Wait wait_for(int fd, short events) {
+  for (;;) {
+    pollfd fds[2] = {{fd, events, 0}, {stop_wake_fd(), POLLIN, 0}};
+    const int n = poll(fds, 2, -1);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Wait::failed;
+    }
+    if (fds[1].revents) return Wait::stopped;
+    if (fds[0].revents) return Wait::ready;
+  }
+}
+
+// Sleeps `ms`, waking early only for a stop. False when stopped.
+bool pause_for(int ms) {
+  pollfd wake{stop_wake_fd(), POLLIN, 0};
+  // poll may return early on a signal; the stop flag tells whether that matters.
+  const int n = poll(&wake, 1, ms);
+  return !(n > 0 || stop_requested());
+}
+
+// Writes all of `bytes`. False when the peer is gone, I/O failed or a stop came.
+bool write_all(int fd, bool is_socket, std::string_view bytes, bool& stopped) {
+  while (!bytes.empty()) {
+    const ssize_t n = is_socket ? send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL)
+                                : write(fd, bytes.data(), bytes.size());
+    if (n > 0) {
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+      continue;
+    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      const Wait w = wait_for(fd, POLLOUT);
+      if (w == Wait::ready) continue;
+      stopped = w == Wait::stopped;
+      return false;
+    }
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+const char* describe(SessionEnd end) {
+  switch (end) {
+    case SessionEnd::peer_closed: return "closed by the peer";
+    case SessionEnd::closed_by_fault: return "closed by the fault plan";
+    case SessionEnd::stopped: return "stopped";
+    case SessionEnd::failed: return "ended by an I/O error";
+  }
+  return "ended";
+}
+
+SessionEnd serve_session(int fd, bool is_socket, const std::string& channel, int number, Sign& sign,
+                         const SessionContext& context) {
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+  LineAssembler assembler(context.line_limit);
+  long command_number = 0;
+  char chunk[4096];
+
+  for (;;) {
+    const Wait w = wait_for(fd, POLLIN);
+    if (w == Wait::stopped) return SessionEnd::stopped;
+    if (w == Wait::failed) return SessionEnd::failed;
+
+    const ssize_t n = read(fd, chunk, sizeof chunk);
+    if (n == 0) return SessionEnd::peer_closed;
+    if (n < 0) {
+      if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
+      // A pseudo-terminal whose other end has gone reports EIO; a reset socket ECONNRESET.
+      if (errno == EIO || errno == ECONNRESET) return SessionEnd::peer_closed;
+      context.log.note(channel, std::string("read failed: ") + std::strerror(errno));
+      return SessionEnd::failed;
+    }
+    const std::string_view received(chunk, static_cast<std::size_t>(n));
+    context.log.raw(received);
+
+    for (const AssembledLine& line : assembler.feed(received)) {
+      ++command_number;
+      context.log.received(channel, line.text);
+      std::string reply;
+      if (line.overlong()) {
+        context.log.note(channel, "line longer than " + std::to_string(context.line_limit) + " bytes, " +
+                                      std::to_string(line.dropped) + " bytes dropped");
+        reply = std::string(reply_command_error);
+      } else {
+        std::lock_guard lock(sign.mutex);
+        reply = answer_line(sign.state, line.text);
+      }
+      for (const AnswerStep& step : plan_answer(context.faults, number, command_number, reply)) {
+        switch (step.kind) {
+          case AnswerStep::Kind::pause:
+            if (!pause_for(step.pause_ms)) return SessionEnd::stopped;
+            break;
+          case AnswerStep::Kind::write: {
+            bool stopped = false;
+            if (!write_all(fd, is_socket, step.bytes, stopped))
+              return stopped ? SessionEnd::stopped : SessionEnd::peer_closed;
+            context.log.sent(channel, step.bytes);
+            break;
+          }
+          case AnswerStep::Kind::close:
+            return SessionEnd::closed_by_fault;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace kyz::signsim

@@ -1,0 +1,40 @@
+// The sign's network adapter: listens on 127.0.0.1 and serves every connection the
+// tool opens, each in its own thread, all talking to the same sign.
+#pragma once
+
+#include <list>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "tools/signsim/session.h"
+
+namespace kyz::signsim {
+
+class TcpListener {
+ public:
+  TcpListener(Sign& sign, const SessionContext& context) : sign_(sign), context_(context) {}
+  ~TcpListener();
+
+  // Binds and listens; `port` 0 takes a free one. False with `error` set on failure.
+  bool start(int port, std::string& error);
+  int port() const { return port_; }
+
+  // Ends accepting and every connection; returns when all threads are done. Call after
+  // a stop was requested.
+  void join();
+
+ private:
+  void accept_loop();
+  void serve(int fd, int number);
+
+  Sign& sign_;
+  const SessionContext& context_;
+  int listen_fd_ = -1;
+  int port_ = 0;
+  std::thread acceptor_;
+  std::mutex connections_mutex_;
+  std::list<std::thread> connections_;
+};
+
+}  // namespace kyz::signsim
