@@ -19,6 +19,7 @@ case "$case_name" in
   serial_split)          rig=serial;  test=SerialLinkTest.ReplyArrivingInPiecesIsHandledOnce; sim="--split 4 --split-pause-ms 200"; limit=60 ;;
   serial_two_replies)    rig=serial;  test=SerialLinkTest.TwoRepliesInOneReadBothReachTheHandler; sim="--error-reply E3 --answer-twice"; limit=60 ;;
   serial_silent)         rig=serial;  test=SerialLinkTest.SilentSignIsReportedOnceThreeSecondsAfterTheWrite; sim="--silent"; limit=60 ;;
+  serial_reopen)         rig=serial;  test=SerialLinkTest.StoppedReaderReleasesThePortForAReopen; sim=""; limit=60 ;;
   serial_no_port)        rig=noport;  test=SerialLinkTest.MissingPortIsReportedStepByStepAndTheProgramGoesOn; sim=""; limit=60 ;;
   serial_port_range)     rig=none;    test=SerialLinkTest.PortNumberOutsideComOneToSixIsAFailedOpen; sim=""; limit=60 ;;
   tcp_command)           rig=tcp;     test=TcpClientTest.CommandAndItsAnswerReachTheRegisteredWindow; sim=""; limit=60 ;;
@@ -27,6 +28,7 @@ case "$case_name" in
   tcp_silent)            rig=tcp;     test=TcpClientTest.SilentSignEndsTheWaitAfterTheAttemptLimit; sim="--silent"; limit=400 ;;
   tcp_refused)           rig=refused; test=TcpClientTest.RefusedConnectIsAFailure; sim=""; limit=60 ;;
   tcp_no_destination)    rig=none;    test=TcpClientTest.SelectionOrPortThatNamesNoDestinationCannotConnect; sim=""; limit=60 ;;
+  tcp_unknown_event)     rig=none;    test=TcpClientTest.UnknownNetworkEventIsReportedWithItsCode; sim=""; limit=60 ;;
   server_three)          rig=server;  test=TcpServerTest.AdaptersAreListedInSlotOrderAndTheChosenRowGetsTheCommand; sim="--adapters 3 --adapter-tag"; limit=90 ;;
   server_full)           rig=server;  test=TcpServerTest.HoldsNinetySixAdaptersAndClosesTheNextAtOnce; sim="--adapters 97"; limit=120 ;;
   server_destination_gone) rig=server; test=TcpServerTest.DestinationThatDisconnectedMakesTheNextSendFail; sim="--adapters 3 --adapter-tag --close-after 1 --fault-channel 2"; limit=90 ;;

@@ -117,6 +117,24 @@ TEST_F(SerialLinkTest, SilentSignIsReportedOnceThreeSecondsAfterTheWrite) {
   EXPECT_TRUE(lines().empty());
 }
 
+TEST_F(SerialLinkTest, StoppedReaderReleasesThePortForAReopen) {
+  open_and_read();
+  const ULONGLONG start = GetTickCount64();
+  stop_serial_reader();  // the reader is waiting for an event
+  EXPECT_LT(GetTickCount64() - start, 2000u);
+  EXPECT_EQ(running_.load(), 0);
+
+  // The port is opened exclusively: a second open succeeds only if the first handle
+  // was closed. A pseudo-terminal refuses parity the second time, so the line
+  // parameters may be reported; the rest must open.
+  running_ = 1;
+  open_and_read();
+  for (const std::string& text : boxes_.texts()) EXPECT_EQ(text, "Miss! Set Comm State");
+  serial_write("TSA\r\n");
+  ASSERT_TRUE(pump_until([&] { return lines_reach(1); }, 5000));
+  EXPECT_EQ(lines(), std::vector<std::string>{"GO\r\n"});
+}
+
 TEST_F(SerialLinkTest, MissingPortIsReportedStepByStepAndTheProgramGoesOn) {
   // COM1 leads nowhere.
   open_and_read();

@@ -141,5 +141,15 @@ TEST_F(TcpClientTest, SelectionOrPortThatNamesNoDestinationCannotConnect) {
   EXPECT_EQ(tcp_connected, 0);
 }
 
+TEST_F(TcpClientTest, UnknownNetworkEventIsReportedWithItsCode) {
+  handle_network_event(0, WSAMAKESELECTREPLY(FD_WRITE, 0));  // nothing to see
+  EXPECT_TRUE(boxes_.boxes().empty());
+  handle_network_event(0, WSAMAKESELECTREPLY(64, 0));
+  ASSERT_EQ(boxes_.boxes().size(), 1u);
+  EXPECT_EQ(boxes_.boxes()[0].text, "ﾈｯﾄﾜｰｸ･ｴﾗｰ(event 64)");
+  EXPECT_EQ(boxes_.boxes()[0].kind, BoxKind::plain);
+  EXPECT_EQ(boxes_.boxes()[0].caption, "KYZ-424LX");
+}
+
 }  // namespace
 }  // namespace kyz
