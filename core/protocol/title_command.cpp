@@ -18,6 +18,9 @@ constexpr char hex_digits[] = "0123456789ABCDEF";
 // prepare, so that the refusal also stops the send. UI thread only.
 std::optional<std::string> staged_title;
 
+// A page index the record has: callers pass current_page and step numbers.
+bool is_page(int page) { return page >= 0 && page < page_count; }
+
 int hex_value(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -56,12 +59,16 @@ std::optional<std::string> title_command(std::string_view title, int page, bool 
 }
 
 int prepare_title(int page) {
+  if (!is_page(page)) {
+    staged_title.reset();
+    return 0;
+  }
   staged_title = padded_title(settings.title[page]);
   return staged_title ? 1 : 0;
 }
 
 int title_text_command(int store, int page) {
-  if (!staged_title) return 1;
+  if (!staged_title || !is_page(page)) return 1;
   const std::optional<std::string> text = title_command_from_padded(*staged_title, page, store == 1);
   if (!text) return 1;
   send_command(*text);

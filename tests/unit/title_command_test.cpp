@@ -110,6 +110,13 @@ TEST_F(TitleSends, TitleButtonsShowTheRefusalAndDoNothingDuringASequence) {
   send_current_title(false);
   ASSERT_EQ(links.serial.size(), 1u);
   EXPECT_EQ(links.serial[0].substr(0, 4), "CN03");
+
+  // A page number the record does not have is refused, not read from elsewhere.
+  boxes.boxes.clear();
+  settings.current_page = 32;
+  send_current_title(true);
+  EXPECT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(links.serial.size(), 1u);
 }
 
 TEST(TitleReply, DecodesAndReplacesThePageTitle) {
