@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <iostream>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -115,6 +116,30 @@ TEST_F(SerialLinkTest, SilentSignIsReportedOnceThreeSecondsAfterTheWrite) {
   EXPECT_LE(after, 3600u);  // 3.5 s and a little for the timer's own lateness
   EXPECT_EQ(shown.back().caption, "Error");
   EXPECT_TRUE(lines().empty());
+}
+
+// CPU time of this process in milliseconds, user and kernel.
+ULONGLONG process_cpu_ms() {
+  FILETIME created, ended, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+  auto ms = [](const FILETIME& t) {
+    return ((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000;
+  };
+  return ms(kernel) + ms(user);
+}
+
+TEST_F(SerialLinkTest, IdleReaderWaitsWithoutSpinning) {
+  // On a pseudo-terminal under Wine the port wait returns at once with nothing; the
+  // reader must pause between passes rather than burn a core.
+  open_and_read();
+  const ULONGLONG cpu_before = process_cpu_ms();
+  Sleep(2000);
+  const ULONGLONG used = process_cpu_ms() - cpu_before;
+  std::cout << "idle reader: " << used << " ms of CPU in 2 s\n";
+  EXPECT_LT(used, 300u);
+  // And it still notices a reply after the idle time.
+  serial_write("TSA\r\n");
+  ASSERT_TRUE(pump_until([&] { return lines_reach(1); }, 5000));
 }
 
 TEST_F(SerialLinkTest, StoppedReaderReleasesThePortForAReopen) {
