@@ -194,3 +194,49 @@ TEST(SignFactoryFile, AppliesCommandsAndNamesTheFirstRefusedLine) {
 
 }  // namespace
 }  // namespace kyz::signsim
+
+namespace kyz::signsim {
+namespace {
+
+// Damaged variants of good commands: the sign must answer each without failing, and
+// whatever it then reports must itself be a command it accepts, so its state never
+// holds a value outside the layouts.
+TEST(SignRobustness, DamagedCommandsNeverBreakTheSignOrItsState) {
+  const std::vector<std::string> good = {
+      "PTSS" + std::string(32, '2'), "PTIC" + repeat("12", 32), "SDPT" + repeat("AS0132", 41) + "01",
+      "SDTT" + repeat("00", 124), "CA09" + repeat("7C7E", 98), "RCA01AS0203040506AS", "ACA0102030405060708",
+      "P07", "PVT03", "ADT123", "TSR4", "TSDN", "RMBIT", "RCA12", "RPTIC", "RSDPT"};
+  const char* read_backs[] = {"RPTSS", "RPTWL", "RPTFB", "RPTDP", "RPTSP", "RPTIC", "RP",   "RPVT",
+                              "RPVB",  "RTSD",  "RTSR",  "RSDTT", "RSDPT", "RCI",   "RAM",  "RAIC",
+                              "RADT",  "RAR",   "RRM",   "RRCA",  "RCA01", "RCA09", "RCA32"};
+  const std::string alphabet = std::string("0123456789ABCDEFGHILMNOPRSTabc \r\n\x81\xFF") + '\0';
+  std::uint32_t seed = 12345;
+  auto next = [&seed](std::uint32_t bound) {
+    seed = seed * 1664525u + 1013904223u;
+    return (seed >> 8) % bound;
+  };
+  SignState s = factory_state();
+  for (int round = 0; round < 20000; ++round) {
+    std::string line = good[next(static_cast<std::uint32_t>(good.size()))];
+    const int damage = static_cast<int>(next(4));
+    for (int d = 0; d < damage && !line.empty(); ++d) {
+      const std::size_t at = next(static_cast<std::uint32_t>(line.size()));
+      switch (next(3)) {
+        case 0: line[at] = alphabet[next(static_cast<std::uint32_t>(alphabet.size()))]; break;
+        case 1: line.erase(at, 1 + next(3)); break;
+        default: line.insert(at, 1, alphabet[next(static_cast<std::uint32_t>(alphabet.size()))]); break;
+      }
+    }
+    std::string reply;
+    ASSERT_NO_THROW(reply = ask(s, line)) << line;
+    ASSERT_FALSE(reply.empty());
+  }
+  for (const char* request : read_backs) {
+    const std::string reply = ask(s, request);
+    SignState copy = s;
+    EXPECT_EQ(answer_command(copy, reply), "GO") << request << " -> " << reply;
+  }
+}
+
+}  // namespace
+}  // namespace kyz::signsim

@@ -103,6 +103,12 @@ int SignProcess::stop(Millis timeout) {
   return wait_exit(timeout);
 }
 
+int SignProcess::interrupt(Millis timeout) {
+  if (pid_ <= 0) return -1;
+  kill(pid_, SIGINT);
+  return wait_exit(timeout);
+}
+
 Line::~Line() {
   if (fd_ >= 0) close(fd_);
 }

@@ -39,6 +39,8 @@ class SignProcess {
 
   // Sends SIGTERM and waits for the exit; the exit status, or -1 at the deadline.
   int stop(Millis timeout = 5000ms);
+  // The same with SIGINT, as Ctrl+C at a terminal.
+  int interrupt(Millis timeout = 5000ms);
   // Waits for the process to end by itself; the exit status, or -1 at the deadline.
   int wait_exit(Millis timeout = 5000ms);
 

@@ -60,6 +60,15 @@ TEST(SignsimOverTcp, AnswersKeepsSettingsAndLogsEveryLine) {
   EXPECT_EQ(raw.size(), 7 + 38 + 7 + 10 + 7u);
 }
 
+TEST(SignsimOverTcp, InterruptEndsItCleanlyWhileAReplyIsHeldBack) {
+  ListeningSign sign({"--delay-ms", "60000"});
+  Line line = sign.connect();
+  line.send("TSA\r\n");
+  ASSERT_TRUE(wait_for_text(sign.folder.file("log"), "tcp1 rx TSA"));
+  EXPECT_EQ(sign.process.interrupt(), 0);
+  EXPECT_NE(sign.log().find("signsim note stopped"), std::string::npos);
+}
+
 TEST(SignsimOverTcp, LogShowsUnprintableBytesEscaped) {
   ListeningSign sign;
   Line line = sign.connect();
@@ -175,6 +184,28 @@ TEST(SignsimAdapters, EachAdapterIsItsOwnConnectionAndSign) {
   clients.clear();
   close(server);
   EXPECT_EQ(process.wait_exit(), 0);
+}
+
+TEST(SignsimAdapters, AHundredAdaptersConnectInOrderThroughASmallBacklog) {
+  int port = 0;
+  const int server = listen_tcp(port);
+  ASSERT_GE(server, 0);
+  listen(server, 5);  // the tool's backlog
+  SignProcess process({"--connect", "127.0.0.1:" + std::to_string(port), "--adapters", "100",
+                       "--adapter-tag"});
+  std::vector<Line> clients;
+  for (int k = 0; k < 100; ++k) {
+    clients.push_back(accept_tcp(server));
+    ASSERT_TRUE(clients.back().valid()) << "adapter " << k + 1;
+  }
+  // Accept order is adapter order: the k-th accepted connection is adapter k.
+  for (int k : {0, 1, 49, 98, 99}) {
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "ADT%03d\r\n", k + 1);
+    EXPECT_EQ(clients[static_cast<std::size_t>(k)].ask("RADT"), expected);
+  }
+  EXPECT_EQ(process.stop(), 0);
+  close(server);
 }
 
 TEST(SignsimAdapters, WaitsForTheToolToListen) {

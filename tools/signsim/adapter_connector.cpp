@@ -1,6 +1,7 @@
 #include "tools/signsim/adapter_connector.h"
 
 #include <arpa/inet.h>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -16,6 +17,7 @@ namespace kyz::signsim {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr int attempt_ms = 100;
 
 int remaining_ms(Clock::time_point deadline) {
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -48,8 +50,10 @@ int try_connect(const sockaddr_in& address, Clock::time_point deadline, int& fai
     close(fd);
     return -1;
   }
+  // A listener whose accept queue is full drops the connect request, and the kernel
+  // would ask again only after a second; asking anew after a short while is faster.
   pollfd fds[2] = {{fd, POLLOUT, 0}, {stop_wake_fd(), POLLIN, 0}};
-  const int n = poll(fds, 2, remaining_ms(deadline));
+  const int n = poll(fds, 2, std::min(remaining_ms(deadline), attempt_ms));
   if (n <= 0 || fds[1].revents) {
     failure = n == 0 ? ETIMEDOUT : EINTR;
     close(fd);
@@ -78,13 +82,16 @@ int connect_with_retry(const std::string& host, int port, int timeout_ms, std::s
     const int fd = try_connect(address, deadline, failure);
     if (fd >= 0) return fd;
     // The tool may not be listening yet: try again shortly, until the deadline.
-    const bool worth_retrying = failure == ECONNREFUSED || failure == ECONNRESET || failure == EAGAIN;
+    const bool worth_retrying =
+        failure == ECONNREFUSED || failure == ECONNRESET || failure == EAGAIN || failure == ETIMEDOUT;
     if (!worth_retrying || stop_requested() || remaining_ms(deadline) == 0) {
       error = "cannot connect to " + host + ":" + std::to_string(port) + ": " + std::strerror(failure);
       return -1;
     }
-    pollfd wake{stop_wake_fd(), POLLIN, 0};
-    poll(&wake, 1, std::min(50, remaining_ms(deadline)));
+    if (failure != ETIMEDOUT) {
+      pollfd wake{stop_wake_fd(), POLLIN, 0};
+      poll(&wake, 1, std::min(50, remaining_ms(deadline)));
+    }
   }
 }
 

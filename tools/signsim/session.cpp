@@ -1,6 +1,7 @@
 #include "tools/signsim/session.h"
 
 #include <cerrno>
+#include <exception>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -59,6 +60,20 @@ bool write_all(int fd, bool is_socket, std::string_view bytes, bool& stopped) {
   return true;
 }
 
+// The sign's answer to `line`. Whatever the line holds, the sign answers: should the
+// parser ever fail on input nobody foresaw, the line is treated as not understood
+// rather than ending the program.
+std::string answer_safely(Sign& sign, const std::string& line, const std::string& channel,
+                          ActivityLog& log) {
+  try {
+    std::lock_guard lock(sign.mutex);
+    return answer_line(sign.state, line);
+  } catch (const std::exception& failure) {
+    log.note(channel, std::string("could not parse the line: ") + failure.what());
+    return std::string(reply_command_error);
+  }
+}
+
 }  // namespace
 
 const char* describe(SessionEnd end) {
@@ -104,8 +119,7 @@ SessionEnd serve_session(int fd, bool is_socket, const std::string& channel, int
                                       std::to_string(line.dropped) + " bytes dropped");
         reply = std::string(reply_command_error);
       } else {
-        std::lock_guard lock(sign.mutex);
-        reply = answer_line(sign.state, line.text);
+        reply = answer_safely(sign, line.text, channel, context.log);
       }
       for (const AnswerStep& step : plan_answer(context.faults, number, command_number, reply)) {
         switch (step.kind) {
