@@ -166,6 +166,16 @@ TEST(SignRefusals, LineMustEndWithExactlyOneCrLf) {
   EXPECT_EQ(s.clock_corrections, 1);
 }
 
+TEST(SignStateReport, ListsEveryReadBackReplyOncePerLine) {
+  SignState s = factory_state();
+  ASSERT_EQ(ask(s, "CA32" + std::string("2422") + repeat("2121", 97)), "GO");
+  const std::string report = state_report(s);
+  EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 21 + 32);
+  EXPECT_EQ(report.substr(0, 20), "ACA0102030405060708\n");
+  EXPECT_NE(report.find("\nTSR1\nCA01" + repeat("2121", 98) + "\n"), std::string::npos);
+  EXPECT_EQ(report.substr(report.size() - 397), "CA322422" + repeat("2121", 97) + "\n");
+}
+
 TEST(SignWireFields, PageCodesAndHexDigits) {
   EXPECT_EQ(read_page_code("01", false, false), 1);
   EXPECT_EQ(read_page_code("32", false, false), 32);

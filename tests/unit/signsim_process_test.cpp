@@ -19,7 +19,8 @@ struct ListeningSign {
   explicit ListeningSign(std::vector<std::string> extra = {})
       : process([&] {
           std::vector<std::string> args = {"--tcp-listen", "0", "--port-file", folder.file("port"),
-                                           "--log", folder.file("log"), "--raw-log", folder.file("raw")};
+                                           "--log", folder.file("log"), "--raw-log", folder.file("raw"),
+                                           "--state-file", folder.file("state")};
           args.insert(args.end(), extra.begin(), extra.end());
           return args;
         }()) {
@@ -43,6 +44,7 @@ TEST(SignsimOverTcp, AnswersKeepsSettingsAndLogsEveryLine) {
   EXPECT_EQ(line.ask("PTSS" + std::string(32, '1')), "GO\r\n");
   EXPECT_EQ(line.ask("RPTSS"), "PTSS" + std::string(32, '1') + "\r\n");
   EXPECT_EQ(line.ask("NONSENSE"), "E3\r\n");
+  EXPECT_TRUE(wait_for_text(sign.folder.file("state"), "\nPTSS" + std::string(32, '1') + "\n"));
 
   // A second connection reaches the same sign.
   Line second = sign.connect();

@@ -98,7 +98,7 @@ int connect_with_retry(const std::string& host, int port, int timeout_ms, std::s
 AdapterConnector::~AdapterConnector() { join(); }
 
 bool AdapterConnector::start(const std::string& host, int port, int count, int timeout_ms,
-                             const std::function<SignState(int adapter)>& make_state,
+                             const std::function<SignState(int adapter)>& make_state, const std::string& state_file,
                              std::string& error) {
   for (int k = 1; k <= count; ++k) {
     const std::string channel = "adapter" + std::to_string(k);
@@ -109,8 +109,10 @@ bool AdapterConnector::start(const std::string& host, int port, int count, int t
       return false;
     }
     context_.log.note(channel, "connected to " + host + ":" + std::to_string(port));
-    signs_.push_back(std::make_unique<Sign>(make_state(k)));
+    signs_.push_back(std::make_unique<Sign>(
+        make_state(k), state_file.empty() ? std::string() : state_file + "." + std::to_string(k)));
     Sign& sign = *signs_.back();
+    publish_state(sign);
     ++running_;
     threads_.emplace_back([this, fd, k, channel, &sign] {
       const SessionEnd end = serve_session(fd, true, channel, k, sign, context_);

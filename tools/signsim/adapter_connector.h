@@ -20,11 +20,12 @@ class AdapterConnector {
   ~AdapterConnector();
 
   // Connects `count` adapters to host:port, retrying refused connects for up to
-  // `timeout_ms` each; `make_state(k)` gives adapter k's starting state. Each adapter
+  // `timeout_ms` each; `make_state(k)` gives adapter k's starting state, and its
+  // state report goes to `state_file`.k (none when empty). Each adapter
   // is served in its own thread once connected. False with `error` set when an adapter
   // cannot connect (those already connected keep running).
   bool start(const std::string& host, int port, int count, int timeout_ms,
-             const std::function<SignState(int adapter)>& make_state,
+             const std::function<SignState(int adapter)>& make_state, const std::string& state_file,
              std::string& error);
 
   // Adapters whose connection is still open.

@@ -7,7 +7,7 @@
 //   signsim --tcp-listen PORT|0 [--port-file FILE]     the sign's network adapter
 //   signsim --connect HOST:PORT [--adapters N]         adapters of a tool in server mode
 //   signsim --serial /path/to/pty                      the sign on a serial line (8E1)
-//   plus --log FILE, --raw-log FILE, --ready-file FILE, --factory-state FILE,
+//   plus --log FILE, --raw-log FILE, --ready-file FILE, --factory-state FILE, --state-file FILE,
 //   and the faults --error-reply TEXT, --on-command N[,N], --fault-channel K, --silent,
 //   --split K, --split-pause-ms MS, --delay-ms MS, --close-after N, --close-mid-answer,
 //   --flood-bytes N, --answer-twice.  `signsim --help` explains each one.
@@ -83,7 +83,8 @@ int run(const Options& options) {
   }
 
   const SessionContext context{log, options.faults, options.line_limit};
-  Sign shared_sign(start);  // reached over the TCP listener and the serial line
+  Sign shared_sign(start, options.state_file);  // reached over the TCP listener and the serial line
+  if (options.tcp_listen || !options.serial_path.empty()) publish_state(shared_sign);
   std::unique_ptr<TcpListener> listener;
   std::unique_ptr<SerialDevice> serial;
   std::unique_ptr<AdapterConnector> adapters;
@@ -111,6 +112,7 @@ int run(const Options& options) {
                            if (tagged) s.alarm_hold_time = k;
                            return s;
                          },
+                         options.state_file,
                          error);
   }
   if (ok && !options.ready_file.empty() && !publish_file(options.ready_file, "ready\n")) {

@@ -29,6 +29,9 @@ const char* const usage_text =
     "  --raw-log FILE          append the exact bytes received\n"
     "  --ready-file FILE       write \"ready\" to FILE once every channel is up\n"
     "  --factory-state FILE    setting commands, one per line, applied to every new sign\n"
+    "  --state-file FILE       what the sign holds, one read-back reply per line,\n"
+    "                          rewritten whenever a setting is accepted; adapter k\n"
+    "                          writes FILE.k\n"
     "  --line-limit BYTES      longest line kept (default 4096); a longer line is dropped\n"
     "                          up to its LF and answered \"E3\"\n"
     "\n"
@@ -112,6 +115,7 @@ bool parse_options(const std::vector<std::string>& args, Options& o, std::string
       {"--raw-log", [&](const std::string& v) { o.raw_log_path = v; return !v.empty(); }},
       {"--ready-file", [&](const std::string& v) { o.ready_file = v; return !v.empty(); }},
       {"--factory-state", [&](const std::string& v) { o.factory_state_path = v; return !v.empty(); }},
+      {"--state-file", [&](const std::string& v) { o.state_file = v; return !v.empty(); }},
       {"--line-limit", [&](const std::string& v) {
          long n = 0;
          if (!to_long(v, 16, 1 << 20, n)) return false;

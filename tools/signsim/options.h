@@ -27,6 +27,7 @@ struct Options {
   std::string raw_log_path;
   std::string ready_file;         // written once every channel is up
   std::string factory_state_path; // command lines applied to a new sign
+  std::string state_file;         // what the sign holds, rewritten on every change
   std::size_t line_limit = 4096;
   FaultPlan faults;
 };

@@ -1,6 +1,7 @@
 #include "tools/signsim/session.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <exception>
 #include <cstring>
 #include <fcntl.h>
@@ -67,7 +68,9 @@ std::string answer_safely(Sign& sign, const std::string& line, const std::string
                           ActivityLog& log) {
   try {
     std::lock_guard lock(sign.mutex);
-    return answer_line(sign.state, line);
+    std::string reply = answer_line(sign.state, line);
+    if (reply == reply_accepted) publish_state(sign);
+    return reply;
   } catch (const std::exception& failure) {
     log.note(channel, std::string("could not parse the line: ") + failure.what());
     return std::string(reply_command_error);
@@ -75,6 +78,17 @@ std::string answer_safely(Sign& sign, const std::string& line, const std::string
 }
 
 }  // namespace
+
+void publish_state(const Sign& sign) {
+  if (sign.state_file.empty()) return;
+  // Through a temporary file, so a reader never sees half a report.
+  const std::string temporary = sign.state_file + ".tmp";
+  if (std::FILE* out = std::fopen(temporary.c_str(), "wb")) {
+    const std::string report = state_report(sign.state);
+    const bool written = std::fwrite(report.data(), 1, report.size(), out) == report.size();
+    if (std::fclose(out) == 0 && written) std::rename(temporary.c_str(), sign.state_file.c_str());
+  }
+}
 
 const char* describe(SessionEnd end) {
   switch (end) {

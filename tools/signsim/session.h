@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <mutex>
 #include <string>
+#include <utility>
 
 #include "tools/signsim/activity_log.h"
 #include "tools/signsim/fault_plan.h"
@@ -14,10 +15,17 @@ namespace kyz::signsim {
 
 // One sign: its state and the lock that lets several connections share it.
 struct Sign {
-  explicit Sign(const SignState& initial) : state(initial) {}
+  explicit Sign(const SignState& initial, std::string report_path = {})
+      : state(initial), state_file(std::move(report_path)) {}
   std::mutex mutex;
   SignState state;
+  // Rewritten with `state_report` whenever a setting is accepted (and at the start),
+  // so tests can see what the sign now holds; empty = none.
+  std::string state_file;
 };
+
+// Writes the sign's report to its state file, if it has one. Call with the lock held.
+void publish_state(const Sign& sign);
 
 // What every session needs from the program.
 struct SessionContext {

@@ -220,6 +220,13 @@ std::string answer_command(SignState& state, std::string_view body) {
   return std::string(reply_command_error);
 }
 
+std::string state_report(const SignState& state) {
+  std::string report;
+  for (const auto& request : read_back_requests) report += request.reply(state) + "\n";
+  for (int page = 1; page <= sign_pages; ++page) report += title_reply(state, page) + "\n";
+  return report;
+}
+
 std::string answer_line(SignState& state, std::string_view line) {
   if (line.size() < 2 || !line.ends_with("\r\n")) return std::string(reply_command_error);
   const std::string_view body = line.substr(0, line.size() - 2);

@@ -20,4 +20,8 @@ std::string answer_line(SignState& state, std::string_view line);
 // The same for a command text without its CR LF.
 std::string answer_command(SignState& state, std::string_view body);
 
+// Everything the sign would report, one read-back reply per line ending LF: the
+// settings in the order of their requests ("RACA" .. "RTSR"), then the 32 page titles.
+std::string state_report(const SignState& state);
+
 }  // namespace kyz::signsim
