@@ -33,23 +33,24 @@ void append_split(std::vector<AnswerStep>& steps, const std::string& wire, int p
 std::vector<AnswerStep> plan_answer(const FaultPlan& plan, int channel, long number,
                                     std::string_view reply) {
   std::vector<AnswerStep> steps;
-  const bool faulty = plan.hits(channel, number);
-  std::string wire = std::string(faulty && plan.error_reply ? *plan.error_reply : reply) + "\r\n";
-
-  if (faulty) {
-    if (plan.delay_ms > 0) steps.push_back(pause(plan.delay_ms));
-    if (plan.flood_bytes > 0) steps.push_back(write(std::string(static_cast<std::size_t>(plan.flood_bytes), flood_filler)));
+  if (!plan.hits(channel, number)) {
+    steps.push_back(write(std::string(reply) + "\r\n"));
+  } else {
+    std::string wire = (plan.error_reply ? *plan.error_reply : std::string(reply)) + "\r\n";
     if (plan.answer_twice) wire += wire;
     if (plan.silent) wire.clear();
+    if (plan.close_mid_answer && !wire.empty()) {
+      // Cut inside the answer: at least one byte goes out, never the last LF.
+      wire.resize(std::max<std::size_t>(wire.size() / 2, 1));
+    }
+    if (plan.delay_ms > 0) steps.push_back(pause(plan.delay_ms));
+    if (plan.flood_bytes > 0)
+      steps.push_back(write(std::string(static_cast<std::size_t>(plan.flood_bytes), flood_filler)));
+    if (!wire.empty()) append_split(steps, wire, plan.split_parts, plan.split_pause_ms);
     if (plan.close_mid_answer) {
-      // Cut inside the line: at least one byte goes out, never the final LF.
-      if (!wire.empty()) append_split(steps, wire.substr(0, std::max<std::size_t>(wire.size() / 2, 1)), plan.split_parts, plan.split_pause_ms);
       steps.push_back(close_step());
       return steps;
     }
-    if (!wire.empty()) append_split(steps, wire, plan.split_parts, plan.split_pause_ms);
-  } else {
-    steps.push_back(write(wire));
   }
 
   const bool closing_channel = plan.fault_channel == 0 || plan.fault_channel == channel;

@@ -93,7 +93,8 @@ int run(const Options& options) {
   if (options.tcp_listen) {
     listener = std::make_unique<TcpListener>(shared_sign, context);
     ok = listener->start(options.listen_port, error);
-    if (ok && !options.port_file.empty() && !publish_file(options.port_file, std::to_string(listener->port()) + "\n")) {
+    const std::string port_text = std::to_string(listener->port()) + "\n";
+    if (ok && !options.port_file.empty() && !publish_file(options.port_file, port_text)) {
       error = "cannot write " + options.port_file;
       ok = false;
     }
@@ -119,7 +120,9 @@ int run(const Options& options) {
     error = "cannot write " + options.ready_file;
     ok = false;
   }
-  if (ok) {
+  if (!ok && stop_requested()) {
+    ok = true;  // told to stop while still setting up: a clean stop, not a failure
+  } else if (ok) {
     log.note("signsim", "ready");
   } else {
     std::fprintf(stderr, "signsim: %s\n", error.c_str());
