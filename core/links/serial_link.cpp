@@ -120,7 +120,7 @@ bool wait_for_port_event() {
 // empty, and feeds it to the line assembler. Returns the number of bytes read.
 std::size_t read_queued_bytes() {
   std::size_t total = 0;
-  for (;;) {
+  while (reader_should_run()) {  // a sign that never stops sending must not hold a stop
     DWORD errors = 0;
     COMSTAT status{};
     if (!ClearCommError(serial.port, &errors, &status) || status.cbInQue == 0) return total;
@@ -143,6 +143,7 @@ std::size_t read_queued_bytes() {
     total += got;
     serial.assembler.feed(std::string_view(serial.chunk, got), serial.on_line);
   }
+  return total;
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ case "$case_name" in
   serial_two_replies)    rig=serial;  test=SerialLinkTest.TwoRepliesInOneReadBothReachTheHandler; sim="--error-reply E3 --answer-twice"; limit=60 ;;
   serial_silent)         rig=serial;  test=SerialLinkTest.SilentSignIsReportedOnceThreeSecondsAfterTheWrite; sim="--silent"; limit=60 ;;
   serial_reopen)         rig=serial;  test=SerialLinkTest.StoppedReaderReleasesThePortForAReopen; sim=""; limit=60 ;;
+  serial_flood)          rig=serial;  test=SerialLinkTest.OverlongGarbageIsDroppedAndTheNextReplyStillArrives; sim="--flood-bytes 3000 --on-command 1"; limit=60 ;;
   serial_idle)           rig=serial;  test=SerialLinkTest.IdleReaderWaitsWithoutSpinning; sim=""; limit=60 ;;
   serial_no_port)        rig=noport;  test=SerialLinkTest.MissingPortIsReportedStepByStepAndTheProgramGoesOn; sim=""; limit=60 ;;
   serial_port_range)     rig=none;    test=SerialLinkTest.PortNumberOutsideComOneToSixIsAFailedOpen; sim=""; limit=60 ;;

@@ -120,6 +120,20 @@ TEST_F(SerialLinkTest, SilentSignIsReportedOnceThreeSecondsAfterTheWrite) {
   EXPECT_TRUE(lines().empty());
 }
 
+TEST_F(SerialLinkTest, OverlongGarbageIsDroppedAndTheNextReplyStillArrives) {
+  // The simulator sends 3000 bytes without LF ahead of its first reply: more than the
+  // driver hands over in one read and more than a line may hold.
+  open_and_read();
+  serial_write("TSA\r\n");
+  rig::pump_for(1500);
+  EXPECT_TRUE(lines().empty());
+  serial_write("TSA\r\n");
+  ASSERT_TRUE(pump_until([&] { return lines_reach(1); }, 5000));
+  rig::pump_for(300);
+  EXPECT_EQ(lines(), std::vector<std::string>{"GO\r\n"});
+  EXPECT_EQ(boxes_.count("Success"), 1);
+}
+
 // CPU time of this process in milliseconds, user and kernel.
 ULONGLONG process_cpu_ms() {
   FILETIME created, ended, kernel, user;
