@@ -1,10 +1,32 @@
 #include "win32app/main_window.h"
 
+#include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
+#include "core/settings/settings_record.h"
 #include "win32app/app_state.h"
+#include "win32app/corner_clicks.h"
+#include "win32app/front_panel.h"
+#include "win32app/menu_commands.h"
+#include "win32app/resource_ids.h"
 
 namespace kyz {
 namespace {
+
+CornerClicks corner_clicks;
+
+void paint(HWND window) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  paint_front_panel(dc, settings.data_file_path);
+  EndPaint(window, &ps);
+  SetTimer(window, watchdog_timer_id, watchdog_period_ms, nullptr);
+}
+
+void context_menu(HWND window, LPARAM position) {
+  const auto x = static_cast<std::uint16_t>(LOWORD(position));
+  const auto y = static_cast<std::uint16_t>(HIWORD(position));
+  if (corner_clicks.record(x, y)) run_menu_command(window, IDM_READ_BACK);
+}
 
 LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam,
                                        LPARAM lparam) {
@@ -12,12 +34,32 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam,
     case WM_CREATE:
       app_running = 1;
       return 0;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == 150) DestroyWindow(window);  // "ｱﾌﾟﾘｹｰｼｮﾝの終了"
+    case WM_PAINT:
+      paint(window);
       return 0;
-    case WM_DESTROY:
-      app_running = 0;
-      PostQuitMessage(0);
+    case WM_CLOSE:
+      exit_routine(window);
+      return 0;
+    case WM_TIMER:  // whatever the id: the only timer is the watchdog's
+      answer_watchdog();
+      return 0;
+    case WM_MENUSELECT:
+      update_link_menu_items(window);
+      InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    // A right click on the frame asks for the context menu when the button comes up, as
+    // Windows' default handling does; Wine's would open the system menu instead, and
+    // the shortcut's corner lies on the frame while the window sits at (0, 0).
+    case WM_NCRBUTTONDOWN:
+      return 0;
+    case WM_NCRBUTTONUP:
+      SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), lparam);
+      return 0;
+    case WM_CONTEXTMENU:  // no system menu on the caption: the click is the shortcut's
+      context_menu(window, lparam);
+      return 0;
+    case WM_COMMAND:
+      run_menu_command(window, LOWORD(wparam));
       return 0;
     default:
       return DefWindowProcW(window, message, wparam, lparam);
@@ -44,6 +86,10 @@ HWND create_main_window(HINSTANCE instance) {
                               WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 640, 200, nullptr, nullptr,
                               instance, nullptr);
   if (!window) return nullptr;
+  // Only "Close" stays in the system menu: the six entries before it go.
+  HMENU system_menu = GetSystemMenu(window, FALSE);
+  for (int i = 0; i < 6; ++i) DeleteMenu(system_menu, 0, MF_BYPOSITION);
+  DrawMenuBar(window);
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
   return window;

@@ -1,4 +1,5 @@
-// The main window of kyz424lx: class "TCP Server", 640 x 200 at the screen's top left.
+// The main window of kyz424lx: class "TCP Server", 640 x 200 at the screen's top left,
+// showing the front panel; its menu opens the dialogs and carries the file commands.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +7,9 @@
 namespace kyz {
 
 inline constexpr wchar_t main_window_class[] = L"TCP Server";
+// The main window's only timer: each tick runs the serial answer watchdog.
+inline constexpr UINT_PTR watchdog_timer_id = 3;
+inline constexpr UINT watchdog_period_ms = 500;
 
 bool register_main_window_class(HINSTANCE instance);
 HWND create_main_window(HINSTANCE instance);

@@ -1,11 +1,17 @@
 // Entry of kyz424lx: one instance only, the main window, the settings and the link
-// configuration, then the message loop.
+// configuration, the serial link's read thread in RS-232C mode, then the message loop.
 #include <windows.h>
 
+#include "core/links/client_table.h"
+#include "core/links/serial_link.h"
+#include "core/links/tcp_link.h"
+#include "core/links/windows_command_links.h"
+#include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
 #include "core/ui/message_boxes.h"
 #include "core/ui/windows_message_boxes.h"
+#include "win32app/app_state.h"
 #include "win32app/main_window.h"
 
 namespace {
@@ -16,6 +22,7 @@ HANDLE instance_mutex = nullptr;  // held until the process ends
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  kyz::app_instance = instance;
   kyz::edition = kyz::Edition::lx;
   kyz::set_message_box_sink(&message_boxes);
 
@@ -27,13 +34,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   instance_mutex = CreateMutexW(nullptr, FALSE, L"TCP_X_Mutex");
 
+  kyz::set_link_running_flag(&kyz::app_running);
+  kyz::install_windows_command_links();
+
   if (!kyz::register_main_window_class(instance)) return 0;
   HWND window = kyz::create_main_window(instance);
   if (!window) return 0;
+  kyz::main_window = window;
 
+  kyz::reset_client_table();
   kyz::reset_settings();
   kyz::load_configuration();
   kyz::update_main_window_title(window);
+
+  if (kyz::link_config.interface == kyz::interface_serial) {
+    kyz::open_serial_port();
+    // Reports "error creating read thread" itself; the program goes on without it.
+    kyz::start_serial_reader(kyz::serial_reply_handler, kyz::app_running);
+  }
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,0 +1,80 @@
+# Sourced by every scenario: a scratch folder, the program's configuration, the serial
+# rig with signsim, the GUI driver, and a clean-up that leaves no program, simulator or
+# pseudo-terminal behind.
+set -euo pipefail
+
+: "${KYZ_WINE_RUN:?}" "${KYZ_WINE_ROOT:?}" "${GUI_DRIVER:?}" "${KYZ424LX_EXE:?}" "${KYZ_E2E_OUT:?}"
+source "$KYZ_SOURCE/scripts/wine-vars.sh" "$KYZ_WINE_ROOT"
+export KYZ424LX_EXE
+
+rm -rf "$KYZ_E2E_OUT"
+mkdir -p "$KYZ_E2E_OUT"
+OUT="$KYZ_E2E_OUT"
+WINDOWS_DIR="$WINEPREFIX/drive_c/windows"
+INI="$WINDOWS_DIR/kyz424lx.ini"
+COM1="$WINEPREFIX/dosdevices/com1"
+SOCAT_PID=""
+SIGNSIM_PID=""
+
+cleanup() {
+  "$KYZ_WINE_RUN" "$GUI_DRIVER" --kill-all >/dev/null 2>&1 || true
+  # Wine before socat: the pty is the Wine server's controlling terminal.
+  [ -n "$SIGNSIM_PID" ] && kill "$SIGNSIM_PID" 2>/dev/null && wait "$SIGNSIM_PID" 2>/dev/null
+  [ -n "$SOCAT_PID" ] && kill "$SOCAT_PID" 2>/dev/null
+  rm -f "$INI" "$COM1"
+  return 0
+}
+trap cleanup EXIT
+
+# configure KEY=VALUE...: the program's ini file in the Windows directory.
+configure() {
+  {
+    printf '[KYZ-424LX_Section]\r\n'
+    local pair
+    for pair in "$@"; do printf '%s\r\n' "$pair"; done
+  } >"$INI"
+}
+
+# serial_rig: COM1 bound to a fresh pseudo-terminal pair (a pty accepts the line
+# settings only once); $COM_SIGN is the sign's end.
+serial_rig() {
+  mkdir -p "$OUT/pty"
+  socat pty,raw,echo=0,link="$OUT/pty/com_app" pty,raw,echo=0,link="$OUT/pty/com_sign" \
+    </dev/null >/dev/null 2>"$OUT/pty/socat.err" &
+  SOCAT_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -e "$OUT/pty/com_app" ] && [ -e "$OUT/pty/com_sign" ] && break
+    sleep 0.05
+  done
+  [ -e "$OUT/pty/com_app" ] || { echo "socat made no pty pair: $(cat "$OUT/pty/socat.err")"; exit 1; }
+  rm -f "$COM1"
+  ln -s "$OUT/pty/com_app" "$COM1"
+  COM_SIGN="$OUT/pty/com_sign"
+}
+
+# signsim_on_serial [OPTIONS...]: signsim behind COM1; its exact received bytes go to
+# $RECEIVED. Skips the test when signsim has not been built.
+signsim_on_serial() {
+  if [ ! -x "${KYZ_SIGNSIM:-}" ]; then
+    echo "SKIP: signsim is not built at '${KYZ_SIGNSIM:-}' (build the native tree first)"
+    exit 77
+  fi
+  RECEIVED="$OUT/received.bin"
+  : >"$RECEIVED"
+  "$KYZ_SIGNSIM" --serial "$COM_SIGN" --log "$OUT/signsim.log" --raw-log "$RECEIVED" "$@" \
+    >"$OUT/signsim.out" 2>&1 &
+  SIGNSIM_PID=$!
+}
+
+# drive: runs the driver script given on standard input.
+drive() {
+  cat >"$OUT/steps.txt"
+  export RECEIVED OUT
+  "$KYZ_WINE_RUN" "$GUI_DRIVER" "$OUT/steps.txt"
+}
+
+# end_programs: ends every running kyz424lx, between two parts of one scenario.
+end_programs() {
+  "$KYZ_WINE_RUN" "$GUI_DRIVER" --kill-all >/dev/null 2>&1 || true
+}

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# A second start is refused with a message and only the first instance keeps running.
+source "$(dirname "$0")/../harness.sh"
+configure Interface=1
+drive <<'STEPS'
+start
+wait-main-window
+start
+expect-box "２重に起動はできません" "KYZ-424LX" none OK
+expect-exit 10 0
+expect-running
+expect-instances 1
+STEPS

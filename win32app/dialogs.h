@@ -1,0 +1,20 @@
+// Dialog procedures of the smaller dialogs that the main window opens.
+#pragma once
+
+#include <windows.h>
+
+namespace kyz {
+
+INT_PTR CALLBACK version_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                          LPARAM lparam);
+INT_PTR CALLBACK interface_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                            LPARAM lparam);
+INT_PTR CALLBACK serial_port_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                              LPARAM lparam);
+INT_PTR CALLBACK client_server_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                                LPARAM lparam);
+// The maintenance read-back dialog; for now it only shows its notice and closes.
+INT_PTR CALLBACK read_back_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                            LPARAM lparam);
+
+}  // namespace kyz

@@ -1,0 +1,114 @@
+// The three small link dialogs: interface (RS-232C or TCP/IP), COM port, and the
+// client or server role. Each writes its configuration key when the choice is made.
+#include <array>
+
+#include "core/protocol/link_seam.h"
+#include "core/settings/configuration.h"
+#include "win32app/dialogs.h"
+#include "win32app/resource_ids.h"
+
+namespace kyz {
+namespace {
+
+template <std::size_t N>
+void fill_list(HWND dialog, int list_id, const std::array<const wchar_t*, N>& rows,
+               int selected) {
+  HWND list = GetDlgItem(dialog, list_id);
+  for (const wchar_t* row : rows) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
+  }
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+int selected_row(HWND dialog, int list_id) {
+  return static_cast<int>(SendDlgItemMessageW(dialog, list_id, CB_GETCURSEL, 0, 0));
+}
+
+}  // namespace
+
+INT_PTR CALLBACK interface_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                            LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      fill_list(dialog, IDC_INTERFACE_LIST, std::array{L"RS-232C", L"TCP/IP"},
+                link_config.interface);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDOK) {
+        const int row = selected_row(dialog, IDC_INTERFACE_LIST);
+        if (row >= 0) {
+          link_config.interface = row;
+          write_interface();
+        }
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wparam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK serial_port_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                              LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      fill_list(dialog, IDC_COM_PORT_LIST,
+                std::array{L"COM 1", L"COM 2", L"COM 3", L"COM 4", L"COM 5", L"COM 6"},
+                link_config.com_port);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDOK) {
+        const int row = selected_row(dialog, IDC_COM_PORT_LIST);
+        if (row >= 0) {
+          link_config.com_port = row;
+          write_com_port();  // the port opens with the new number at the next start
+        }
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wparam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CALLBACK client_server_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                                LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      const bool connected = command_links() && command_links()->tcp_connected();
+      // The role cannot change while a link is up.
+      fill_list(dialog, IDC_CLIENT_SERVER_LIST, std::array{L"Client", L"Server"},
+                connected ? -1 : link_config.client_server);
+      if (connected) EnableWindow(GetDlgItem(dialog, IDC_CLIENT_SERVER_LIST), FALSE);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDC_CLIENT_SERVER_LIST && HIWORD(wparam) == CBN_SELCHANGE) {
+        const int row = selected_row(dialog, IDC_CLIENT_SERVER_LIST);
+        if (row >= 0) {
+          link_config.client_server = row;
+          write_client_server();
+        }
+        return TRUE;
+      }
+      if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
+        EndDialog(dialog, LOWORD(wparam));
+        return TRUE;
+      }
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace kyz

@@ -1,0 +1,119 @@
+// The dialog procedure shared by the five page-group dialogs. Every change of a list is
+// stored into the settings record at once; "設定" sends all 32 pages; the group shown
+// is the process-wide settings.page_group, so the next dialog opens on the same pages.
+#include <string>
+
+#include "core/links/client_table.h"
+#include "core/settings/configuration.h"
+#include "win32app/dialog_registration.h"
+#include "win32app/page_group_table.h"
+#include "win32app/resource_ids.h"
+
+namespace kyz {
+namespace {
+
+const PageGroupDialog& table_entry(HWND dialog) {
+  return *reinterpret_cast<const PageGroupDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+// Selects each row's stored value and shows the row's page number.
+void show_group(HWND dialog, const PageGroupDialog& d) {
+  for (int row = 0; row < page_group_rows; ++row) {
+    const int page_index = settings.page_group * page_group_rows + row;
+    const std::wstring number = std::to_wstring(page_index + 1);
+    for (const PageGroupColumn& column : d.columns) {
+      SendDlgItemMessageW(dialog, column.first_list_id + row, CB_SETCURSEL,
+                          static_cast<WPARAM>((settings.*column.field)[page_index]), 0);
+      SetDlgItemTextW(dialog, column.first_page_box_id + row, number.c_str());
+    }
+  }
+}
+
+// With a destination client chosen on the TCP server, the title names its address.
+void set_title(HWND dialog, const PageGroupDialog& d) {
+  const int slot = link_config.select_number;
+  if (slot == -1) return;
+  std::wstring title = d.title_prefix;
+  if (slot >= 0 && slot < client_slot_count) {
+    for (const char* c = client_table.slot(slot).address; *c; ++c) title += wchar_t(*c);
+  }
+  SetWindowTextW(dialog, title.c_str());
+}
+
+void initialise(HWND dialog, const PageGroupDialog& d) {
+  SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&d));
+  register_settings_dialog(dialog);
+  HWND selector = GetDlgItem(dialog, IDC_PAGE_GROUP);
+  for (const wchar_t* text : page_group_texts) {
+    SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  }
+  SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(settings.page_group), 0);
+  for (const PageGroupColumn& column : d.columns) {
+    for (int row = 0; row < page_group_rows; ++row) {
+      for (const wchar_t* entry : d.entries) {
+        SendDlgItemMessageW(dialog, column.first_list_id + row, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(entry));
+      }
+    }
+  }
+  show_group(dialog, d);
+  set_title(dialog, d);
+}
+
+void switch_group(HWND dialog, const PageGroupDialog& d) {
+  const auto group = static_cast<int>(SendDlgItemMessageW(dialog, IDC_PAGE_GROUP,
+                                                          CB_GETCURSEL, 0, 0));
+  if (group < 0 || group >= page_group_count) return;
+  settings.page_group = group;
+  show_group(dialog, d);
+}
+
+// A list of row `row` in `column` changed: store it for that row's page.
+void store_selection(HWND dialog, const PageGroupColumn& column, int row) {
+  const auto value = static_cast<int>(SendDlgItemMessageW(dialog, column.first_list_id + row,
+                                                          CB_GETCURSEL, 0, 0));
+  if (value < 0) return;
+  (settings.*column.field)[settings.page_group * page_group_rows + row] = value;
+  settings.modified = 1;
+}
+
+bool handle_command(HWND dialog, int id, int notification) {
+  const PageGroupDialog& d = table_entry(dialog);
+  if (id == IDC_PAGE_GROUP) {
+    if (notification == CBN_SELCHANGE) switch_group(dialog, d);
+    return true;
+  }
+  if (id == IDC_SEND) {
+    d.send();
+    return true;
+  }
+  if (id == IDCANCEL) {
+    EndDialog(dialog, IDCANCEL);
+    return true;
+  }
+  for (const PageGroupColumn& column : d.columns) {
+    const int row = id - column.first_list_id;
+    if (row >= 0 && row < page_group_rows) {
+      if (notification == CBN_SELCHANGE) store_selection(dialog, column, row);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK page_group_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      initialise(dialog, *reinterpret_cast<const PageGroupDialog*>(lparam));
+      return TRUE;
+    case WM_COMMAND:
+      return handle_command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+    default:
+      return handle_socket_data(message) ? TRUE : FALSE;
+  }
+}
+
+}  // namespace kyz

@@ -1,0 +1,60 @@
+#include "win32app/page_group_table.h"
+
+#include <array>
+
+#include "core/protocol/setting_senders.h"
+#include "win32app/resource_ids.h"
+
+namespace kyz {
+namespace {
+
+// Texts keep their blanks: the sign's operators know them in this form.
+constexpr std::array<const wchar_t*, 4> scroll_speed_texts{L"約12秒", L"約 6秒", L"約 4秒",
+                                                           L"約 3秒"};
+constexpr std::array<const wchar_t*, 2> char_level_texts{L" Low", L"High"};
+constexpr std::array<const wchar_t*, 2> background_fill_texts{L"OFF", L" ON"};
+constexpr std::array<const wchar_t*, 9> colour_texts{
+    L"黒", L"赤", L"緑", L"黄", L"青", L"マゼンタ", L"シアン", L"白", L"ブランク"};
+constexpr std::array<const wchar_t*, 2> display_position_texts{L"Bottom", L"   Top"};
+
+constexpr std::array<PageGroupColumn, 1> scroll_speed_columns{
+    {{IDC_SCROLL_SPEED_FIRST, IDC_PAGE_BOX_FIRST, &SettingsRecord::scroll_speed}}};
+constexpr std::array<PageGroupColumn, 1> char_level_columns{
+    {{IDC_CHAR_LEVEL_FIRST, IDC_PAGE_BOX_FIRST, &SettingsRecord::char_level}}};
+constexpr std::array<PageGroupColumn, 1> background_fill_columns{
+    {{IDC_BACKGROUND_FILL_FIRST, IDC_PAGE_BOX_FIRST, &SettingsRecord::background_fill}}};
+constexpr std::array<PageGroupColumn, 2> colour_columns{
+    {{IDC_CHAR_COLOUR_FIRST, IDC_PAGE_BOX_FIRST, &SettingsRecord::char_color},
+     {IDC_BORDER_COLOUR_FIRST, IDC_PAGE_BOX_SECOND_FIRST, &SettingsRecord::border_color}}};
+constexpr std::array<PageGroupColumn, 1> display_position_columns{
+    {{IDC_DISPLAY_POSITION_FIRST, IDC_PAGE_BOX_FIRST, &SettingsRecord::display_position}}};
+
+// The colour sender refuses a page blank in both columns and reports it itself.
+void send_colour_pairs() { send_colour(); }
+
+const std::array<PageGroupDialog, 5> dialogs{{
+    {IDM_SCROLL_SPEED, IDD_SCROLL_SPEED, L"スクロール・スピードの設定 ", scroll_speed_texts,
+     scroll_speed_columns, send_scroll_speed},
+    {IDM_CHAR_LEVEL, IDD_CHAR_LEVEL, L"文字レベルの設定 ", char_level_texts,
+     char_level_columns, send_char_level},
+    {IDM_BACKGROUND_FILL, IDD_BACKGROUND_FILL, L"背景色ベタ塗りの設定 ", background_fill_texts,
+     background_fill_columns, send_background_fill},
+    {IDM_CHAR_COLOUR, IDD_CHAR_COLOUR, L"文字色の設定 ", colour_texts, colour_columns,
+     send_colour_pairs},
+    {IDM_DISPLAY_POSITION, IDD_DISPLAY_POSITION, L"表示位置の設定 ", display_position_texts,
+     display_position_columns, send_display_position},
+}};
+
+}  // namespace
+
+const wchar_t* const page_group_texts[page_group_count] = {L"P 1～ 8", L"P 9～P16",
+                                                           L"P17～P24", L"P25～P32"};
+
+const PageGroupDialog* page_group_dialog_for_menu(int menu_id) {
+  for (const PageGroupDialog& d : dialogs) {
+    if (d.menu_id == menu_id) return &d;
+  }
+  return nullptr;
+}
+
+}  // namespace kyz

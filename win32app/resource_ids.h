@@ -1,0 +1,75 @@
+// Identifiers of kyz424lx's menu, dialog templates and controls. Plain #defines, since
+// the resource script includes this file too.
+#pragma once
+
+// Menu "IDM_MENU".
+#define IDM_FILE_NEW 40001
+#define IDM_FILE_OPEN 40002
+#define IDM_FILE_SAVE 40003
+#define IDM_FILE_SAVE_AS 40004
+#define IDM_EXIT 150
+#define IDM_TITLE 40010
+#define IDM_SCROLL_SPEED 40011
+#define IDM_CHAR_COLOUR 40012
+#define IDM_BACKGROUND_FILL 40013
+#define IDM_CHAR_LEVEL 40049
+#define IDM_DISPLAY_POSITION 40014
+#define IDM_FINE_POSITION 40015
+#define IDM_SEQUENCE_PAGES 40016
+#define IDM_CLOCK_DATE 40017
+#define IDM_SCHEDULE 40018
+#define IDM_OTHER_SETTINGS 40019
+#define IDM_ALARM 40020
+#define IDM_REMOTE 40021
+#define IDM_INTERFACE 40006
+#define IDM_SERIAL_PORT 40007
+#define IDM_CLIENT_SERVER 40179
+#define IDM_TCP_IP 40008
+#define IDM_ALL_ITEMS 40009
+#define IDM_READ_BACK 40180
+#define IDM_VERSION 152
+
+// Dialog templates.
+#define IDD_TCP_SERVER 101
+#define IDD_VERSION 102
+#define IDD_INTERFACE 104
+#define IDD_ALL_ITEMS 105
+#define IDD_SERIAL_PORT 106
+#define IDD_TITLE 107
+#define IDD_SCROLL_SPEED 108
+#define IDD_OTHER_SETTINGS 109
+#define IDD_CHAR_LEVEL 110
+#define IDD_BACKGROUND_FILL 111
+#define IDD_CHAR_COLOUR 112
+#define IDD_DISPLAY_POSITION 113
+#define IDD_FINE_POSITION 114
+#define IDD_SEQUENCE_PAGES 115
+#define IDD_CLOCK_DATE 116
+#define IDD_SCHEDULE 117
+#define IDD_ALARM 118
+#define IDD_REMOTE 119
+#define IDD_READ_BACK 123
+#define IDD_CLIENT_SERVER 124
+#define IDD_TCP_CLIENT 126
+
+// Controls shared by the five page-group dialogs.
+#define IDC_SEND 40025
+#define IDC_PAGE_GROUP 40043
+#define IDC_PAGE_BOX_FIRST 40035         // 40035..40042, rows 0..7
+#define IDC_PAGE_BOX_SECOND_FIRST 40082  // colour dialog's second column, 40082..40089
+#define IDC_SCROLL_SPEED_FIRST 40027     // 40027..40034
+#define IDC_CHAR_LEVEL_FIRST 40050       // 40050..40057
+#define IDC_BACKGROUND_FILL_FIRST 40058  // 40058..40065
+#define IDC_CHAR_COLOUR_FIRST 40066      // 40066..40073
+#define IDC_BORDER_COLOUR_FIRST 40074    // 40074..40081
+#define IDC_DISPLAY_POSITION_FIRST 40090 // 40090..40097
+
+// Link dialogs.
+#define IDC_INTERFACE_LIST 1038
+#define IDC_COM_PORT_LIST 1035
+#define IDC_CLIENT_SERVER_LIST 1043
+
+// Read-back dialog.
+#define IDC_READ_BACK_START 1005
+#define IDC_READ_BACK_STEP 1041
+#define IDC_READ_BACK_PROGRESS 1042
