@@ -1,9 +1,10 @@
 #include "tools/signsim/session.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
-#include <exception>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -34,10 +35,15 @@ Wait wait_for(int fd, short events) {
 
 // Sleeps `ms`, waking early only for a stop. False when stopped.
 bool pause_for(int ms) {
-  pollfd wake{stop_wake_fd(), POLLIN, 0};
-  // poll may return early on a signal; the stop flag tells whether that matters.
-  const int n = poll(&wake, 1, ms);
-  return !(n > 0 || stop_requested());
+  using Clock = std::chrono::steady_clock;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+  for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (stop_requested()) return false;
+    if (left <= 0) return true;
+    pollfd wake{stop_wake_fd(), POLLIN, 0};
+    if (poll(&wake, 1, static_cast<int>(left)) > 0) return false;
+  }
 }
 
 // Writes all of `bytes`. False when the peer is gone, I/O failed or a stop came.
