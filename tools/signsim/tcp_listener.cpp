@@ -53,27 +53,46 @@ void TcpListener::accept_loop() {
     }
     if (fds[1].revents) break;
     const int fd = accept4(listen_fd_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (fd < 0) continue;  // the would-be peer gave up, or resources ran short for a moment
+    if (fd < 0) {
+      // Out of descriptors: the connection stays queued, so wait a little rather than
+      // spin on a listener that keeps polling readable.
+      if (errno == EMFILE || errno == ENFILE) poll(&fds[1], 1, 100);
+      continue;
+    }
     const int number = next_number++;
     std::lock_guard lock(connections_mutex_);
-    connections_.emplace_back([this, fd, number] { serve(fd, number); });
+    reap_finished();
+    Connection& connection = connections_.emplace_back();
+    connection.thread = std::thread([this, fd, number, &connection] { serve(fd, number, connection.done); });
   }
 }
 
-void TcpListener::serve(int fd, int number) {
+void TcpListener::serve(int fd, int number, std::atomic<bool>& done) {
   const std::string channel = "tcp" + std::to_string(number);
   context_.log.note(channel, "connected");
   const SessionEnd end = serve_session(fd, true, channel, number, sign_, context_);
   if (end == SessionEnd::closed_by_fault) shutdown(fd, SHUT_WR);
   close(fd);
   context_.log.note(channel, describe(end));
+  done = true;
+}
+
+void TcpListener::reap_finished() {
+  for (auto c = connections_.begin(); c != connections_.end();) {
+    if (c->done) {
+      c->thread.join();
+      c = connections_.erase(c);
+    } else {
+      ++c;
+    }
+  }
 }
 
 void TcpListener::join() {
   if (acceptor_.joinable()) acceptor_.join();
   std::lock_guard lock(connections_mutex_);
   for (auto& connection : connections_)
-    if (connection.joinable()) connection.join();
+    if (connection.thread.joinable()) connection.thread.join();
   connections_.clear();
   if (listen_fd_ >= 0) {
     close(listen_fd_);

@@ -2,6 +2,7 @@
 // tool opens, each in its own thread, all talking to the same sign.
 #pragma once
 
+#include <atomic>
 #include <list>
 #include <mutex>
 #include <string>
@@ -25,8 +26,16 @@ class TcpListener {
   void join();
 
  private:
+  // One served connection; `done` is set as its thread ends, so it can be joined
+  // without waiting.
+  struct Connection {
+    std::thread thread;
+    std::atomic<bool> done{false};
+  };
+
   void accept_loop();
-  void serve(int fd, int number);
+  void serve(int fd, int number, std::atomic<bool>& done);
+  void reap_finished();
 
   Sign& sign_;
   const SessionContext& context_;
@@ -34,7 +43,7 @@ class TcpListener {
   int port_ = 0;
   std::thread acceptor_;
   std::mutex connections_mutex_;
-  std::list<std::thread> connections_;
+  std::list<Connection> connections_;
 };
 
 }  // namespace kyz::signsim
