@@ -29,10 +29,12 @@ void show_group(HWND dialog, const PageGroupDialog& d) {
   }
 }
 
-// With a destination client chosen on the TCP server, the title names its address.
+// With a destination client chosen on the TCP server, the title names its address. In
+// client mode select_number is the chosen host of the host list, not a client slot, so
+// the template caption stays.
 void set_title(HWND dialog, const PageGroupDialog& d) {
   const int slot = link_config.select_number;
-  if (slot == -1) return;
+  if (link_config.client_server != mode_server || slot == -1) return;
   std::wstring title = d.title_prefix;
   if (slot >= 0 && slot < client_slot_count) {
     for (const char* c = client_table.slot(slot).address; *c; ++c) title += wchar_t(*c);

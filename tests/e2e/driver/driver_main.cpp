@@ -13,9 +13,10 @@
 //   expect-exit SECONDS [CODE]    the program started last ends (with CODE)
 //   expect-running                the program started first still runs
 //   menu ID                       posts the menu command ID to the main window
+//   close-main-window             the window's close box (WM_CLOSE)
 //   keys KEY...                   alt (opens the menu bar), left, right, up, down,
 //                                 enter, escape: keys to the main window's menu
-//   right-click X Y               a right mouse click at screen position (X, Y)
+//   right-click X Y / left-click X Y   a mouse click at screen position (X, Y)
 //   expect-box TEXT CAPTION ICON BUTTON [SECONDS]   the next message box; presses BUTTON
 //   mark                          notes the time, for expect-box-between
 //   expect-box-between MIN MAX TEXT CAPTION ICON BUTTON   the box, MIN..MAX s after mark
@@ -332,6 +333,11 @@ const std::map<std::string, StepFunction>& step_table() {
          if (!c.main) fail("no main window");
          PostMessageW(c.main, WM_COMMAND, MAKEWPARAM(number(w[1]), 0), 0);
        }},
+      {"close-main-window",
+       [](Context& c, const Words&) {
+         if (!c.main) fail("no main window");
+         PostMessageW(c.main, WM_CLOSE, 0, 0);
+       }},
       {"keys",
        [](Context& c, const Words& w) {
          if (!c.main) fail("no main window");
@@ -467,15 +473,27 @@ const std::map<std::string, StepFunction>& step_table() {
       {"expect-file-lines",
        [](Context&, const Words& w) {
          need(w, 2);
-         const int lines = count_crlf_lines(windows_path(w[1]));
-         if (lines != number(w[2])) fail(w[1] + " holds " + std::to_string(lines) + " lines");
+         int lines = -1;
+         if (!wait_for<bool>(5000ms, [&]() -> std::optional<bool> {
+               lines = count_crlf_lines(windows_path(w[1]));
+               if (lines == number(w[2])) return true;
+               return std::nullopt;
+             })) {
+           fail(w[1] + " holds " + std::to_string(lines) + " lines");
+         }
        }},
       {"expect-data-file",
        [](Context&, const Words& w) {
          need(w, 1);
-         const std::string problem =
-             check_data_file(windows_path(w[1]), Words(w.begin() + 2, w.end()));
-         if (!problem.empty()) fail(w[1] + ": " + problem);
+         // The program writes the file after the dialog has closed: give it a moment.
+         std::string problem;
+         if (!wait_for<bool>(5000ms, [&]() -> std::optional<bool> {
+               problem = check_data_file(windows_path(w[1]), Words(w.begin() + 2, w.end()));
+               if (problem.empty()) return true;
+               return std::nullopt;
+             })) {
+           fail(w[1] + ": " + problem);
+         }
        }},
       {"expect-no-file",
        [](Context&, const Words& w) {

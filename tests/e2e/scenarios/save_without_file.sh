@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Save right after start-up has no file to write to and says so.
+source "$(dirname "$0")/../harness.sh"
+configure Interface=1
+drive <<'STEPS'
+start
+wait-main-window
+menu 40003
+expect-box "Don't file open" "Error" exclamation OK
+STEPS
