@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -41,6 +42,19 @@ bool eventually(Condition condition, Millis timeout) {
 
 std::string signsim_path() { return SIGNSIM_PATH; }
 std::string pty_pair_script() { return PTY_PAIR_SCRIPT; }
+
+bool socat_installed() { return std::system("command -v socat >/dev/null 2>&1") == 0; }
+
+PtyPair::PtyPair(const std::string& folder) : folder_(folder) {
+  FILE* script = popen((pty_pair_script() + " " + folder).c_str(), "r");
+  if (!script) return;
+  if (std::fscanf(script, "%d", &socat_pid_) != 1) socat_pid_ = -1;
+  if (pclose(script) != 0) socat_pid_ = -1;
+}
+
+PtyPair::~PtyPair() {
+  if (socat_pid_ > 0) kill(socat_pid_, SIGTERM);
+}
 
 TempFolder::TempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "signsim-test-XXXXXX").string();

@@ -87,6 +87,23 @@ Line accept_tcp(int listen_fd, Millis timeout = 5000ms);
 // Opens a terminal device raw.
 Line open_terminal(const std::string& path);
 
+// The serial rig: scripts/pty-pair's socat pair in `folder`, ended with the object.
+class PtyPair {
+ public:
+  explicit PtyPair(const std::string& folder);
+  ~PtyPair();
+  PtyPair(const PtyPair&) = delete;
+  PtyPair& operator=(const PtyPair&) = delete;
+  bool valid() const { return socat_pid_ > 0; }
+  std::string app_end() const { return folder_ + "/com_app"; }
+  std::string sign_end() const { return folder_ + "/com_sign"; }
+
+ private:
+  std::string folder_;
+  int socat_pid_ = -1;
+};
+
+bool socat_installed();
 std::string signsim_path();
 std::string pty_pair_script();
 
