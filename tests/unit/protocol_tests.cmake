@@ -20,3 +20,11 @@ add_test(NAME kyz424ctl_contract
 if(WIN32)
   set_tests_properties(kyz424ctl_contract PROPERTIES FIXTURES_REQUIRED wine_environment)
 endif()
+
+# Round trip through the independent sign simulator (native only, like the simulator).
+if(NOT WIN32 AND TARGET signsim)
+  add_test(NAME kyz424ctl_against_signsim
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/kyz424ctl_signsim_test.sh
+                   $<TARGET_FILE:signsim> $<TARGET_FILE:kyz424ctl> ${PROJECT_SOURCE_DIR}/tests/data)
+  set_tests_properties(kyz424ctl_against_signsim PROPERTIES TIMEOUT 120)
+endif()
