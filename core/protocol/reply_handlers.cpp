@@ -48,7 +48,7 @@ void socket_box(const char* text) {
   }
 }
 
-// Steps 4 to 8 for one whole TCP reply.
+// One whole TCP reply: acknowledgement, read-back value or error report.
 void handle_socket_reply(std::string_view reply) {
   device_error = 0;
   const std::string_view go = edition == Edition::mfc ? "GO\r\n" : "GO";
@@ -77,7 +77,7 @@ void handle_socket_reply(std::string_view reply) {
   }
 }
 
-// Steps 2 and 3: adds one read to the reply; hands the reply on once it ends with LF.
+// Adds one read to the reply being assembled; hands the reply on once a read ends with LF.
 void take_socket_chunk(std::string_view chunk) {
   if (reply_pending == 0) {
     reply_accumulator.clear();
