@@ -62,9 +62,17 @@ signsim_on_serial() {
   fi
   RECEIVED="$OUT/received.bin"
   : >"$RECEIVED"
-  "$KYZ_SIGNSIM" --serial "$COM_SIGN" --log "$OUT/signsim.log" --raw-log "$RECEIVED" "$@" \
-    >"$OUT/signsim.out" 2>&1 &
+  "$KYZ_SIGNSIM" --serial "$COM_SIGN" --log "$OUT/signsim.log" --raw-log "$RECEIVED" \
+    --ready-file "$OUT/signsim.ready" "$@" >"$OUT/signsim.out" 2>&1 &
   SIGNSIM_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    [ -s "$OUT/signsim.ready" ] && return 0
+    kill -0 "$SIGNSIM_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  echo "signsim did not get ready: $(cat "$OUT/signsim.out")"
+  exit 1
 }
 
 # drive: runs the driver script given on standard input.

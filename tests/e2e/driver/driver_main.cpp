@@ -37,6 +37,7 @@
 //   expect-data-file PATH [FIELD PAGE VALUE]...   reads back as defaults plus changes
 //   expect-no-file PATH
 //   expect-received FILE BYTES [SECONDS]   FILE (signsim's raw log) comes to hold BYTES
+//   expect-received-exactly FILE BYTES [SECONDS]   FILE comes to hold BYTES and nothing else
 //   expect-nothing-received FILE SECONDS   FILE stays empty for SECONDS
 //   sleep MS
 #include <windows.h>
@@ -512,6 +513,21 @@ const std::map<std::string, StepFunction>& step_table() {
                return std::nullopt;
              })) {
            fail("received \"" + printable(last) + "\", not \"" + printable(w[2]) + "\"");
+         }
+       }},
+      {"expect-received-exactly",
+       [](Context&, const Words& w) {
+         need(w, 2);
+         std::string last;
+         wait_for<bool>(w.size() > 3 ? seconds(w[3]) : 10000ms, [&]() -> std::optional<bool> {
+           last = read_file(w[1]);
+           if (last.size() >= w[2].size()) return true;
+           return std::nullopt;
+         });
+         Sleep(200);  // anything sent after the expected bytes would be a fault too
+         last = read_file(w[1]);
+         if (last != w[2]) {
+           fail("received \"" + printable(last) + "\", not exactly \"" + printable(w[2]) + "\"");
          }
        }},
       {"expect-nothing-received",
