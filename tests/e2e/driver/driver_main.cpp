@@ -13,6 +13,7 @@
 //   expect-exit SECONDS [CODE]    the program started last ends (with CODE)
 //   expect-running                the program started first still runs
 //   menu ID                       posts the menu command ID to the main window
+//   save-client-origin FILE       writes the screen position of the client area's origin
 //   close-main-window             the window's close box (WM_CLOSE)
 //   keys KEY...                   alt (opens the menu bar), left, right, up, down,
 //                                 enter, escape: keys to the main window's menu
@@ -333,6 +334,18 @@ const std::map<std::string, StepFunction>& step_table() {
          need(w, 1);
          if (!c.main) fail("no main window");
          PostMessageW(c.main, WM_COMMAND, MAKEWPARAM(number(w[1]), 0), 0);
+       }},
+      {"save-client-origin",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         if (!c.main) fail("no main window");
+         POINT origin{0, 0};
+         ClientToScreen(c.main, &origin);
+         const std::string text = std::to_string(origin.x) + " " + std::to_string(origin.y) + "\n";
+         std::FILE* f = _wfopen(widen(windows_path(w[1])).c_str(), L"wb");
+         if (!f) fail("cannot write " + w[1]);
+         std::fwrite(text.data(), 1, text.size(), f);
+         std::fclose(f);
        }},
       {"close-main-window",
        [](Context& c, const Words&) {
