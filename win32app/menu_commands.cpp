@@ -27,9 +27,9 @@ class MainWindowFileUi final : public FileCommandUi {
   void blank_file_name() override {
     // Drawn with the device context's defaults, black on opaque white, over the name.
     HDC dc = GetDC(window_);
-    static constexpr wchar_t blank[] =
-        L"File Name                                             ";
-    TextOutW(dc, file_name_x, file_name_y, blank, static_cast<int>(std::size(blank) - 1));
+    // "File Name" and blanks, 55 characters in all.
+    const std::wstring blank = L"File Name" + std::wstring(46, L' ');
+    TextOutW(dc, file_name_x, file_name_y, blank.c_str(), static_cast<int>(blank.size()));
     ReleaseDC(window_, dc);
   }
 

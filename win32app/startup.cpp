@@ -58,5 +58,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+  // app_running is 0 by now: end the read thread and close the port in order rather
+  // than leaving them to the end of the process.
+  kyz::stop_serial_reader();
   return static_cast<int>(message.wParam);
 }

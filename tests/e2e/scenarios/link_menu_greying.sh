@@ -34,7 +34,12 @@ expect-no-dialog "通RS-232Cの設定" 1.5
 keys escape escape escape
 keys alt right down down down down enter
 dialog "クライアント/サーバー"
+expect-combo 1043 0
+combo 1043 1
 click 1
 expect-dialog-gone
+# The title follows the role once the dialog has closed.
+expect-title "KYZ-424 Server Program"
 STEPS
 grep -q '^Interface=1' "$INI" || { echo "the interface choice was not written"; exit 1; }
+grep -q '^ClientServer=1' "$INI" || { echo "the role was not written"; exit 1; }

@@ -22,4 +22,8 @@ expect-received-exactly ${RECEIVED} "PTSS13333333333333333333333333333334\r\n"
 expect-box "Success" "設定完了" none OK
 click 2
 expect-dialog-gone
+# Leaving without saving ends the program, read thread and all.
+menu 150
+expect-box "データを保存せずに終了しますか？" "KYZ-424LX" question Yes
+expect-exit 10 0
 STEPS
