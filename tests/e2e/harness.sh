@@ -86,3 +86,38 @@ drive() {
 end_programs() {
   "$KYZ_WINE_RUN" "$GUI_DRIVER" --kill-all >/dev/null 2>&1 || true
 }
+
+# check_panel_pixels PNG ORIGIN_FILE: the front panel's shapes and colours at known
+# points of the client area, whose screen origin ORIGIN_FILE holds. Fonts differ between
+# systems, so no text is compared.
+check_panel_pixels() {
+  local png="$1" ox oy failures=0
+  read -r ox oy <"$2"
+  expect_pixel() {
+    local x=$(($1 + ox)) y=$(($2 + oy)) got
+    got="$(convert "$png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:)"
+    if [ "$got" != "$3,$4,$5" ]; then
+      echo "at ($1, $2), $6: got $got, expected $3,$4,$5"
+      failures=$((failures + 1))
+    fi
+  }
+  expect_pixel 300 10 255 255 204 "panel face"
+  expect_pixel 10 120 255 255 204 "panel face, lower left"
+  expect_pixel 629 131 255 255 204 "panel face's last corner"
+  expect_pixel 300 24 80 80 80 "rule under the name plate"
+  expect_pixel 590 24 80 80 80 "rule right of POWER"
+  expect_pixel 516 24 255 255 204 "gap in the rule before POWER"
+  expect_pixel 488 62 0 0 0 "power switch body"
+  expect_pixel 507 112 0 0 0 "power switch body, lower part"
+  expect_pixel 520 80 34 34 34 "switch frame, left bar"
+  expect_pixel 560 80 34 34 34 "switch frame, right bar"
+  expect_pixel 90 85 34 34 34 "first key cap"
+  expect_pixel 285 85 34 34 34 "sixth key cap"
+  expect_pixel 110 85 255 255 204 "gap between key caps"
+  expect_pixel 90 140 34 34 34 "left foot"
+  expect_pixel 565 149 34 34 34 "right foot, below the file name's line"
+  expect_pixel 500 70 0 255 0 "first green stripe"
+  expect_pixel 500 85 0 255 0 "last green stripe"
+  expect_pixel 20 145 255 255 255 "window background below the panel"
+  [ "$failures" -eq 0 ]
+}
