@@ -111,6 +111,23 @@ std::vector<HWND> main_windows() {
   return found;
 }
 
+// The program's processes: those the driver started and those showing a main window.
+ProcessFilter program_processes(const Context& c) {
+  std::vector<DWORD> pids;
+  for (const auto& pi : c.started) pids.push_back(pi.dwProcessId);
+  for (HWND w : main_windows()) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    pids.push_back(pid);
+  }
+  return [pids](DWORD pid) {
+    for (DWORD p : pids) {
+      if (p == pid) return true;
+    }
+    return false;
+  };
+}
+
 HWND current_dialog(Context& c) {
   if (!c.dialog || !IsWindow(c.dialog)) fail("no dialog is open");
   return c.dialog;
@@ -150,13 +167,15 @@ void wait_gone(HWND window, std::chrono::milliseconds timeout, const std::string
 }
 
 // Waits for the next message box and checks it; fails on a different box.
-Clock::time_point expect_box(const Words& w, std::size_t at, std::chrono::milliseconds timeout) {
+Clock::time_point expect_box(const Context& c, const Words& w, std::size_t at,
+                             std::chrono::milliseconds timeout) {
+  const ProcessFilter ours = program_processes(c);
   const std::wstring text = widen(w[at]);
   const std::wstring caption = widen(w[at + 1]);
   const std::string icon = w[at + 2];
   const int button = button_id(w[at + 3]);
-  auto box = wait_for<MessageBoxView>(timeout, []() -> std::optional<MessageBoxView> {
-    auto boxes = open_message_boxes();
+  auto box = wait_for<MessageBoxView>(timeout, [&]() -> std::optional<MessageBoxView> {
+    auto boxes = open_message_boxes(ours);
     if (boxes.empty()) return std::nullopt;
     return boxes.front();
   });
@@ -164,7 +183,7 @@ Clock::time_point expect_box(const Words& w, std::size_t at, std::chrono::millis
   if (!box) fail("no message box \"" + w[at] + "\" appeared");
   // The icon is drawn a moment after the box appears.
   Sleep(150);
-  auto again = open_message_boxes();
+  auto again = open_message_boxes(ours);
   for (const auto& b : again) {
     if (b.window == box->window) box = b;
   }
@@ -181,15 +200,14 @@ Clock::time_point expect_box(const Words& w, std::size_t at, std::chrono::millis
   return seen;
 }
 
-void file_dialog(Context&, const std::wstring& caption, const std::string* path) {
-  HWND dialog = nullptr;
-  if (!wait_for<HWND>(10s, [&]() -> std::optional<HWND> {
-        if (HWND d = find_dialog(caption)) return d;
-        return std::nullopt;
-      })) {
-    fail("no file dialog \"" + narrow(caption) + "\" appeared");
-  }
-  dialog = find_dialog(caption);
+void file_dialog(Context& c, const std::wstring& caption, const std::string* path) {
+  const ProcessFilter ours = program_processes(c);
+  const auto found = wait_for<HWND>(10s, [&]() -> std::optional<HWND> {
+    if (HWND d = find_dialog(caption, ours)) return d;
+    return std::nullopt;
+  });
+  if (!found) fail("no file dialog \"" + narrow(caption) + "\" appeared");
+  HWND dialog = *found;
   Sleep(200);  // let the dialog finish filling its lists
   if (!path) {
     press(dialog, IDCANCEL);
@@ -371,9 +389,9 @@ const std::map<std::string, StepFunction>& step_table() {
          click_at(number(w[1]), number(w[2]), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
        }},
       {"expect-box",
-       [](Context&, const Words& w) {
+       [](Context& c, const Words& w) {
          need(w, 4);
-         expect_box(w, 1, w.size() > 5 ? seconds(w[5]) : 10000ms);
+         expect_box(c, w, 1, w.size() > 5 ? seconds(w[5]) : 10000ms);
        }},
       {"mark", [](Context& c, const Words&) { c.mark = Clock::now(); }},
       {"expect-box-between",
@@ -382,7 +400,7 @@ const std::map<std::string, StepFunction>& step_table() {
          const auto low = seconds(w[1]), high = seconds(w[2]);
          const auto limit = high - std::chrono::duration_cast<std::chrono::milliseconds>(
                                        Clock::now() - c.mark) + 1000ms;
-         const auto seen = expect_box(w, 3, std::max(limit, 100ms));
+         const auto seen = expect_box(c, w, 3, std::max(limit, 100ms));
          const auto after =
              std::chrono::duration_cast<std::chrono::milliseconds>(seen - c.mark);
          std::printf("  box after %.3f s\n", after.count() / 1000.0);
@@ -391,10 +409,11 @@ const std::map<std::string, StepFunction>& step_table() {
          }
        }},
       {"expect-no-box",
-       [](Context&, const Words& w) {
+       [](Context& c, const Words& w) {
          need(w, 1);
-         auto box = wait_for<MessageBoxView>(seconds(w[1]), []() -> std::optional<MessageBoxView> {
-           auto boxes = open_message_boxes();
+         const ProcessFilter ours = program_processes(c);
+         auto box = wait_for<MessageBoxView>(seconds(w[1]), [&]() -> std::optional<MessageBoxView> {
+           auto boxes = open_message_boxes(ours);
            if (boxes.empty()) return std::nullopt;
            return boxes.front();
          });
@@ -404,20 +423,22 @@ const std::map<std::string, StepFunction>& step_table() {
        [](Context& c, const Words& w) {
          need(w, 1);
          const std::wstring caption = widen(w[1]);
+         const ProcessFilter ours = program_processes(c);
          auto d = wait_for<HWND>(w.size() > 2 ? seconds(w[2]) : 10000ms,
                                  [&]() -> std::optional<HWND> {
-                                   if (HWND h = find_dialog(caption)) return h;
+                                   if (HWND h = find_dialog(caption, ours)) return h;
                                    return std::nullopt;
                                  });
          if (!d) fail("no dialog \"" + w[1] + "\" appeared");
          c.dialog = *d;
        }},
       {"expect-no-dialog",
-       [](Context&, const Words& w) {
+       [](Context& c, const Words& w) {
          need(w, 2);
          const std::wstring caption = widen(w[1]);
+         const ProcessFilter ours = program_processes(c);
          if (wait_for<HWND>(seconds(w[2]), [&]() -> std::optional<HWND> {
-               if (HWND h = find_dialog(caption)) return h;
+               if (HWND h = find_dialog(caption, ours)) return h;
                return std::nullopt;
              })) {
            fail("dialog \"" + w[1] + "\" opened");

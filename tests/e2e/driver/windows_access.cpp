@@ -107,17 +107,23 @@ std::vector<HWND> top_level_windows() {
   return windows;
 }
 
-HWND find_dialog(const std::wstring& caption) {
+DWORD process_of(HWND window) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  return pid;
+}
+
+HWND find_dialog(const std::wstring& caption, const ProcessFilter& ours) {
   for (HWND w : top_level_windows()) {
-    if (class_name(w) == L"#32770" && window_text(w) == caption) return w;
+    if (class_name(w) == L"#32770" && ours(process_of(w)) && window_text(w) == caption) return w;
   }
   return nullptr;
 }
 
-std::vector<MessageBoxView> open_message_boxes() {
+std::vector<MessageBoxView> open_message_boxes(const ProcessFilter& ours) {
   std::vector<MessageBoxView> boxes;
   for (HWND w : top_level_windows()) {
-    if (class_name(w) != L"#32770") continue;
+    if (class_name(w) != L"#32770" || !ours(process_of(w))) continue;
     if (!looks_like_message_box(w)) continue;
     HWND text = GetDlgItem(w, message_box_text_id);
     boxes.push_back({w, window_text(w), window_text(text), classify_icon(w)});

@@ -33,8 +33,12 @@ std::optional<T> wait_for(std::chrono::milliseconds timeout,
   }
 }
 
+// Process ids whose windows the driver looks at: the program under test. Windows of
+// other processes on the same desktop (other tests' programs) are left alone.
+using ProcessFilter = std::function<bool(DWORD process_id)>;
+
 // A visible dialog-class (#32770) top-level window with exactly this caption.
-HWND find_dialog(const std::wstring& caption);
+HWND find_dialog(const std::wstring& caption, const ProcessFilter& ours);
 
 // A message box: a dialog whose static control 0xFFFF holds the text.
 struct MessageBoxView {
@@ -43,6 +47,6 @@ struct MessageBoxView {
   std::wstring text;
   std::string icon;  // "none", "stop", "exclamation", "question", "information"
 };
-std::vector<MessageBoxView> open_message_boxes();
+std::vector<MessageBoxView> open_message_boxes(const ProcessFilter& ours);
 
 }  // namespace gui_driver
