@@ -1,0 +1,234 @@
+// Steps on message boxes, dialogs and their controls, and the common file dialogs.
+#include <cstdio>
+
+#include "tests/e2e/driver/steps.h"
+
+namespace gui_driver {
+namespace {
+
+HWND current_dialog(Context& c) {
+  if (!c.dialog || !IsWindow(c.dialog)) fail("no dialog is open");
+  return c.dialog;
+}
+
+HWND control(Context& c, const std::string& id) {
+  HWND w = GetDlgItem(current_dialog(c), number(id));
+  if (!w) fail("the dialog has no control " + id);
+  return w;
+}
+
+int button_id(const std::string& name) {
+  if (name == "OK") return IDOK;
+  if (name == "Yes") return IDYES;
+  if (name == "No") return IDNO;
+  if (name == "Cancel") return IDCANCEL;
+  fail("no button " + name);
+}
+
+std::string describe(const MessageBoxView& box) {
+  return "box \"" + narrow(box.text) + "\" caption \"" + narrow(box.caption) + "\" icon " +
+         box.icon;
+}
+
+void press(HWND window, int id) {
+  PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+void wait_gone(HWND window, std::chrono::milliseconds timeout, const std::string& what) {
+  if (!wait_for<bool>(timeout, [&]() -> std::optional<bool> {
+        if (!IsWindow(window) || !IsWindowVisible(window)) return true;
+        return std::nullopt;
+      })) {
+    fail(what + " did not close");
+  }
+}
+
+// Waits for the next message box and checks it; fails on a different box.
+Clock::time_point expect_box(const Context& c, const Words& w, std::size_t at,
+                             std::chrono::milliseconds timeout) {
+  const ProcessFilter ours = program_processes(c);
+  const std::wstring text = widen(w[at]);
+  const std::wstring caption = widen(w[at + 1]);
+  const std::string icon = w[at + 2];
+  const int button = button_id(w[at + 3]);
+  auto box = wait_for<MessageBoxView>(timeout, [&]() -> std::optional<MessageBoxView> {
+    auto boxes = open_message_boxes(ours);
+    if (boxes.empty()) return std::nullopt;
+    return boxes.front();
+  });
+  const Clock::time_point seen = Clock::now();
+  if (!box) fail("no message box \"" + w[at] + "\" appeared");
+  // The icon is drawn a moment after the box appears.
+  Sleep(150);
+  auto again = open_message_boxes(ours);
+  for (const auto& b : again) {
+    if (b.window == box->window) box = b;
+  }
+  if (box->text != text || box->caption != caption) {
+    fail("expected box \"" + w[at] + "\" caption \"" + w[at + 1] + "\", got " +
+         describe(*box));
+  }
+  const bool icon_matches =
+      box->icon == icon || (icon == "question" && box->icon == "question-or-information");
+  if (!icon_matches) fail("expected icon " + icon + ", got " + describe(*box));
+  if (!GetDlgItem(box->window, button)) fail(describe(*box) + " has no button " + w[at + 3]);
+  press(box->window, button);
+  wait_gone(box->window, 5s, describe(*box));
+  return seen;
+}
+
+void file_dialog(Context& c, const std::wstring& caption, const std::string* path) {
+  const ProcessFilter ours = program_processes(c);
+  const auto found = wait_for<HWND>(10s, [&]() -> std::optional<HWND> {
+    if (HWND d = find_dialog(caption, ours)) return d;
+    return std::nullopt;
+  });
+  if (!found) fail("no file dialog \"" + narrow(caption) + "\" appeared");
+  HWND dialog = *found;
+  Sleep(200);  // let the dialog finish filling its lists
+  if (!path) {
+    press(dialog, IDCANCEL);
+  } else {
+    const std::wstring name = widen(windows_path(*path));
+    // The name field: a combo box (0x47C) in the Explorer-style dialog, an edit (0x480)
+    // in the older one.
+    bool set = false;
+    for (int id : {0x47C, 0x480}) {
+      if (HWND field = GetDlgItem(dialog, id)) {
+        SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        set = true;
+        break;
+      }
+    }
+    if (!set) fail("the file dialog has no name field");
+    press(dialog, IDOK);
+  }
+  wait_gone(dialog, 10s, "file dialog \"" + narrow(caption) + "\"");
+}
+
+}  // namespace
+
+void add_dialog_steps(StepTable& table) {
+  table.insert({
+      {"expect-box",
+       [](Context& c, const Words& w) {
+         need(w, 4);
+         expect_box(c, w, 1, w.size() > 5 ? seconds(w[5]) : 10000ms);
+       }},
+      {"mark", [](Context& c, const Words&) { c.mark = Clock::now(); }},
+      {"expect-box-between",
+       [](Context& c, const Words& w) {
+         need(w, 6);
+         const auto low = seconds(w[1]), high = seconds(w[2]);
+         const auto limit = high - std::chrono::duration_cast<std::chrono::milliseconds>(
+                                       Clock::now() - c.mark) + 1000ms;
+         const auto seen = expect_box(c, w, 3, std::max(limit, 100ms));
+         const auto after =
+             std::chrono::duration_cast<std::chrono::milliseconds>(seen - c.mark);
+         std::printf("  box after %.3f s\n", after.count() / 1000.0);
+         if (after < low || after > high) {
+           fail("the box came after " + std::to_string(after.count()) + " ms");
+         }
+       }},
+      {"expect-no-box",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         const ProcessFilter ours = program_processes(c);
+         auto box = wait_for<MessageBoxView>(seconds(w[1]), [&]() -> std::optional<MessageBoxView> {
+           auto boxes = open_message_boxes(ours);
+           if (boxes.empty()) return std::nullopt;
+           return boxes.front();
+         });
+         if (box) fail("unexpected " + describe(*box));
+       }},
+      {"dialog",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         const std::wstring caption = widen(w[1]);
+         const ProcessFilter ours = program_processes(c);
+         auto d = wait_for<HWND>(w.size() > 2 ? seconds(w[2]) : 10000ms,
+                                 [&]() -> std::optional<HWND> {
+                                   if (HWND h = find_dialog(caption, ours)) return h;
+                                   return std::nullopt;
+                                 });
+         if (!d) fail("no dialog \"" + w[1] + "\" appeared");
+         c.dialog = *d;
+       }},
+      {"expect-no-dialog",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         const std::wstring caption = widen(w[1]);
+         const ProcessFilter ours = program_processes(c);
+         if (wait_for<HWND>(seconds(w[2]), [&]() -> std::optional<HWND> {
+               if (HWND h = find_dialog(caption, ours)) return h;
+               return std::nullopt;
+             })) {
+           fail("dialog \"" + w[1] + "\" opened");
+         }
+       }},
+      {"expect-dialog-title",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         const std::string title = narrow(window_text(current_dialog(c)));
+         if (title != w[1]) fail("dialog title is \"" + title + "\"");
+       }},
+      {"combo",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         HWND combo = control(c, w[1]);
+         if (SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(number(w[2])), 0) == CB_ERR) {
+           fail("combo " + w[1] + " has no entry " + w[2]);
+         }
+         SendMessageW(current_dialog(c), WM_COMMAND, MAKEWPARAM(number(w[1]), CBN_SELCHANGE),
+                      reinterpret_cast<LPARAM>(combo));
+       }},
+      {"expect-combo",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         const auto index = SendMessageW(control(c, w[1]), CB_GETCURSEL, 0, 0);
+         if (index != number(w[2])) fail("combo " + w[1] + " shows entry " + std::to_string(index));
+       }},
+      {"expect-combo-text",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         const std::string text = narrow(window_text(control(c, w[1])));
+         if (text != w[2]) fail("combo " + w[1] + " shows \"" + text + "\"");
+       }},
+      {"expect-text",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         const std::string text = narrow(window_text(control(c, w[1])));
+         if (text != w[2]) fail("control " + w[1] + " shows \"" + text + "\"");
+       }},
+      {"click",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         press(current_dialog(c), number(w[1]));
+       }},
+      {"type",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         HWND edit = control(c, w[1]);
+         const std::wstring text = widen(w[2]);
+         SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+         SendMessageW(current_dialog(c), WM_COMMAND, MAKEWPARAM(number(w[1]), EN_CHANGE),
+                      reinterpret_cast<LPARAM>(edit));
+       }},
+      {"expect-dialog-gone",
+       [](Context& c, const Words& w) {
+         wait_gone(current_dialog(c), w.size() > 1 ? seconds(w[1]) : 5000ms, "the dialog");
+         c.dialog = nullptr;
+       }},
+      {"save-dialog",
+       [](Context& c, const Words& w) { file_dialog(c, L"ファイルの保存", &need(w, 1)[1]); }},
+      {"open-dialog",
+       [](Context& c, const Words& w) { file_dialog(c, L"ファイルのオープン", &need(w, 1)[1]); }},
+      {"cancel-save-dialog",
+       [](Context& c, const Words&) { file_dialog(c, L"ファイルの保存", nullptr); }},
+      {"cancel-open-dialog",
+       [](Context& c, const Words&) { file_dialog(c, L"ファイルのオープン", nullptr); }},
+  });
+}
+
+}  // namespace gui_driver

@@ -1,0 +1,151 @@
+// Steps that start the program and act on its main window as a user would.
+#include <cstdio>
+
+#include "tests/e2e/driver/steps.h"
+
+namespace gui_driver {
+namespace {
+
+void post_key(HWND window, const std::string& key) {
+  if (key == "alt") {
+    PostMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0);
+    return;
+  }
+  static const std::map<std::string, WPARAM> keys{
+      {"left", VK_LEFT}, {"right", VK_RIGHT}, {"up", VK_UP},
+      {"down", VK_DOWN}, {"enter", VK_RETURN}, {"escape", VK_ESCAPE}};
+  const auto k = keys.find(key);
+  if (k == keys.end()) fail("no key " + key);
+  PostMessageW(window, WM_KEYDOWN, k->second, 1);
+  PostMessageW(window, WM_KEYUP, k->second, 0xC0000001);
+}
+
+void mouse(DWORD flags, int x, int y) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dx = (x * 65535 + w / 2) / (w - 1);
+  input.mi.dy = (y * 65535 + h / 2) / (h - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  SendInput(1, &input, sizeof input);
+}
+
+void click_at(int x, int y, DWORD down, DWORD up) {
+  mouse(0, x, y);
+  Sleep(30);
+  mouse(down, x, y);
+  Sleep(30);
+  mouse(up, x, y);
+  Sleep(120);
+}
+
+}  // namespace
+
+void add_program_steps(StepTable& table) {
+  table.insert({
+      {"start",
+       [](Context& c, const Words& w) {
+         const std::string exe = w.size() > 1 ? w[1] : lookup_environment("KYZ424LX_EXE");
+         std::wstring command = L"\"" + widen(windows_path(exe)) + L"\"";
+         STARTUPINFOW si{};
+         si.cb = sizeof si;
+         PROCESS_INFORMATION pi{};
+         if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             nullptr, &si, &pi)) {
+           fail("cannot start " + exe + ", error " + std::to_string(GetLastError()));
+         }
+         c.started.push_back(pi);
+       }},
+      {"wait-main-window",
+       [](Context& c, const Words&) {
+         auto w = wait_for<HWND>(20s, []() -> std::optional<HWND> {
+           for (HWND h : main_windows()) {
+             if (IsWindowVisible(h)) return h;
+           }
+           return std::nullopt;
+         });
+         if (!w) fail("the main window did not appear");
+         c.main = *w;
+       }},
+      {"expect-title",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         if (!c.main) fail("no main window");
+         const std::string title = narrow(window_text(c.main));
+         if (title != w[1]) fail("title is \"" + title + "\"");
+       }},
+      {"expect-instances",
+       [](Context&, const Words& w) {
+         need(w, 1);
+         const auto n = main_windows().size();
+         if (n != static_cast<std::size_t>(number(w[1]))) {
+           fail(std::to_string(n) + " main windows exist");
+         }
+       }},
+      {"expect-exit",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         if (c.started.empty()) fail("nothing was started");
+         const auto& pi = c.started.back();
+         if (WaitForSingleObject(pi.hProcess, static_cast<DWORD>(seconds(w[1]).count())) !=
+             WAIT_OBJECT_0) {
+           fail("the program did not end within " + w[1] + " s");
+         }
+         DWORD code = 0;
+         GetExitCodeProcess(pi.hProcess, &code);
+         if (w.size() > 2 && code != static_cast<DWORD>(number(w[2]))) {
+           fail("exit code " + std::to_string(code));
+         }
+       }},
+      {"expect-running",
+       [](Context& c, const Words&) {
+         if (c.started.empty()) fail("nothing was started");
+         if (WaitForSingleObject(c.started.front().hProcess, 0) != WAIT_TIMEOUT) {
+           fail("the first program has ended");
+         }
+       }},
+      {"menu",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         if (!c.main) fail("no main window");
+         PostMessageW(c.main, WM_COMMAND, MAKEWPARAM(number(w[1]), 0), 0);
+       }},
+      {"save-client-origin",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         if (!c.main) fail("no main window");
+         POINT origin{0, 0};
+         ClientToScreen(c.main, &origin);
+         const std::string text = std::to_string(origin.x) + " " + std::to_string(origin.y) + "\n";
+         std::FILE* f = _wfopen(widen(windows_path(w[1])).c_str(), L"wb");
+         if (!f) fail("cannot write " + w[1]);
+         std::fwrite(text.data(), 1, text.size(), f);
+         std::fclose(f);
+       }},
+      {"close-main-window",
+       [](Context& c, const Words&) {
+         if (!c.main) fail("no main window");
+         PostMessageW(c.main, WM_CLOSE, 0, 0);
+       }},
+      {"keys",
+       [](Context& c, const Words& w) {
+         if (!c.main) fail("no main window");
+         for (std::size_t i = 1; i < w.size(); ++i) {
+           post_key(c.main, w[i]);
+           Sleep(150);
+         }
+       }},
+      {"right-click",
+       [](Context&, const Words& w) {
+         need(w, 2);
+         click_at(number(w[1]), number(w[2]), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+       }},
+      {"left-click",
+       [](Context&, const Words& w) {
+         need(w, 2);
+         click_at(number(w[1]), number(w[2]), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+       }},      {"sleep", [](Context&, const Words& w) { Sleep(static_cast<DWORD>(number(need(w, 1)[1]))); }},
+  });
+}
+
+}  // namespace gui_driver
