@@ -8,6 +8,7 @@
 #include "core/links/tcp_link.h"
 #include "core/links/winsock_session.h"
 #include "core/protocol/protocol_state.h"
+#include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"
 #include "core/ui/message_boxes.h"
 
@@ -75,6 +76,12 @@ void handle_network_event(SOCKET socket, LPARAM event_word) {
 }
 
 void close_link_socket(HWND window, SOCKET socket) {
+  // A reply cut off by the end of the connection that commands go to can never be
+  // completed; left pending, it would be glued to the first answer of the next one.
+  const bool destination = socket == link_socket ||
+                           (client_table.slot_of(socket) != 0 &&
+                            client_table.slot_of(socket) == link_config.select_number);
+  if (destination) clear_reply_accumulator();
   shut_and_close(socket);
   // The handle is closed: forget it, so that no later send or close reaches a handle
   // the system may already have given to another socket.
@@ -95,6 +102,7 @@ void tcp_disconnect_all() {
   }
   release_winsock();
   reset_client_table();
+  clear_reply_accumulator();  // the next connection starts with a clean reply
 }
 
 }  // namespace kyz

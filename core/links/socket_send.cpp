@@ -7,6 +7,7 @@
 #include "core/links/tcp_link.h"
 #include "core/links/winsock_session.h"
 #include "core/protocol/protocol_state.h"
+#include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"
 #include "core/ui/message_boxes.h"
 
@@ -42,13 +43,57 @@ bool send_all(SOCKET socket, std::string_view text) {
   return true;
 }
 
+// A read that fills the whole buffer without an LF belongs to a line longer than any
+// reply (the longest, a title, has 398 bytes; the reply handler keeps at most 1024).
+bool overlong_piece(int received) {
+  return received == static_cast<int>(receive_buffer_size) &&
+         std::memchr(receive_buffer, '\n', receive_buffer_size) == nullptr;
+}
+
 // Receives the answer into receive_buffer; a closed connection is an (empty) answer.
+//
+// A sign that floods the line would otherwise leave its garbage queued on the socket,
+// to be handed to the next commands 1024 bytes at a time instead of their answers. So
+// an overlong line is read on and dropped up to and including its LF, together with the
+// part of it the reply handler holds, and counts as a reply that matches nothing (it
+// clears device_error). What follows its LF is the answer. When the dropped line began
+// before this command was sent, this command's answer is still to come and the wait
+// goes on; otherwise the line was this command's answer and nothing is delivered.
 void wait_for_answer(SOCKET socket) {
   std::memset(receive_buffer, 0, sizeof receive_buffer);
+  bool line_began_earlier = reply_pending == 1;
+  bool dropping = false;
   int result = SOCKET_ERROR;
   long attempts = 0;
   while (link_running()) {
     result = recv(socket, receive_buffer, static_cast<int>(receive_buffer_size), 0);
+    if (result > 0 && (dropping || overlong_piece(result))) {
+      if (!dropping) {
+        dropping = true;
+        clear_reply_accumulator();
+        device_error = 0;
+      }
+      const auto* lf = static_cast<const char*>(
+          std::memchr(receive_buffer, '\n', static_cast<std::size_t>(result)));
+      if (lf == nullptr) {
+        if (++attempts > answer_attempt_limit) {  // a sign that never stops
+          warning_box("Answer が､きません");
+          result = SOCKET_ERROR;
+          break;
+        }
+        continue;
+      }
+      dropping = false;
+      const auto rest = static_cast<int>(receive_buffer + result - (lf + 1));
+      std::memmove(receive_buffer, lf + 1, static_cast<std::size_t>(rest));
+      std::memset(receive_buffer + rest, 0, sizeof receive_buffer - static_cast<std::size_t>(rest));
+      result = rest;
+      if (rest == 0) {
+        if (!line_began_earlier) break;
+        line_began_earlier = false;
+        continue;
+      }
+    }
     if (result >= 0) {
       PostMessageW(current_dialog, SOCKET_DATA_MESSAGE,
                    static_cast<WPARAM>(link_config.select_number), 0);

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# run_link_test.sh CASE WINE_RUN TEST_EXE SIGNSIM WINEPREFIX
+# run_link_test.sh CASE WINE_RUN TEST_EXE SIGNSIM WINEPREFIX [MORE_CASES]
 # Runs one link test case under Wine with the rig it needs, all of it fresh for this
 # case and ended with it:
 #   serial   a socat pseudo-terminal pair, COM1 of the prefix linked to one end and the
@@ -9,9 +9,13 @@
 #   refused  a free port with nothing listening;
 #   server   the test listens on a free port, then simulator adapters connect to it;
 #   none     nothing but the test.
+# MORE_CASES: a file sourced for case names this table does not know; it sets the same
+# variables, and for the server rig optionally sim_more, a second set of adapters that
+# connects once the test writes KYZ_LINK_READY_MORE.
 # Exits 77 (skipped) when the simulator or socat is missing.
 set -u
-case_name="$1" wine_run="$2" test_exe="$3" signsim="$4" prefix="$5"
+case_name="$1" wine_run="$2" test_exe="$3" signsim="$4" prefix="$5" more_cases="${6:-}"
+sim_more=""
 
 # case: rig, test name, simulator arguments, time limit in seconds
 case "$case_name" in
@@ -34,7 +38,12 @@ case "$case_name" in
   server_three)          rig=server;  test=TcpServerTest.AdaptersAreListedInSlotOrderAndTheChosenRowGetsTheCommand; sim="--adapters 3 --adapter-tag"; limit=90 ;;
   server_full)           rig=server;  test=TcpServerTest.HoldsNinetySixAdaptersAndClosesTheNextAtOnce; sim="--adapters 97"; limit=120 ;;
   server_destination_gone) rig=server; test=TcpServerTest.DestinationThatDisconnectedMakesTheNextSendFail; sim="--adapters 3 --adapter-tag --close-after 1 --fault-channel 2"; limit=90 ;;
-  *) echo "unknown case $case_name" >&2; exit 2 ;;
+  *) if [ -n "$more_cases" ]; then
+       # shellcheck disable=SC1090
+       source "$more_cases"
+     else
+       echo "unknown case $case_name" >&2; exit 2
+     fi ;;
 esac
 
 if [ "$rig" != none ] && [ "$rig" != noport ] && [ ! -x "$signsim" ]; then
@@ -49,12 +58,13 @@ fi
 run="$(mktemp -d /tmp/kyz-links.XXXXXX)"
 com1="$prefix/dosdevices/com1"
 saved_com1="$(readlink "$com1" 2>/dev/null || true)"
-sim_pid="" socat_pid="" test_pid=""
+sim_pid="" socat_pid="" test_pid="" more_pid=""
 
 cleanup() {
   # Wine programs end before the simulator, the simulator before socat.
   [ -n "$test_pid" ] && kill "$test_pid" 2>/dev/null && wait "$test_pid" 2>/dev/null
   if [ -n "$sim_pid" ]; then kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null; fi
+  if [ -n "$more_pid" ]; then kill "$more_pid" 2>/dev/null; wait "$more_pid" 2>/dev/null; fi
   if [ "$rig" = serial ] || [ "$rig" = noport ]; then
     if [ -n "$saved_com1" ]; then ln -sfn "$saved_com1" "$com1"; else rm -f "$com1"; fi
   fi
@@ -79,6 +89,7 @@ free_port() {  # a port the kernel hands out as free, released again at once
 }
 
 export KYZ_LINK_LOG="$run/sign.log" KYZ_LINK_RAW_LOG="$run/raw.log" KYZ_LINK_READY="$run/ready"
+export KYZ_LINK_READY_MORE="$run/ready_more"
 logs=(--log "$run/sign.log" --raw-log "$run/raw.log")
 
 case "$rig" in
@@ -117,6 +128,12 @@ if [ "$rig" = server ]; then
     # shellcheck disable=SC2086
     "$signsim" --connect "127.0.0.1:$KYZ_LINK_PORT" "${logs[@]}" $sim &
     sim_pid=$!
+  fi
+  if [ -n "$sim_more" ]; then
+    # shellcheck disable=SC2086
+    ( wait_for "$run/ready_more" "$limit" 2>/dev/null &&
+        exec "$signsim" --connect "127.0.0.1:$KYZ_LINK_PORT" "${logs[@]}" $sim_more ) &
+    more_pid=$!
   fi
 fi
 wait "$test_pid"
