@@ -49,7 +49,60 @@ expect-combo-text 40066 "白"
 expect-combo-text 40074 "黒"
 click 2
 expect-dialog-gone
+# Every list text as the operator reads it, blanks included.
+menu 40011
+dialog "スクロール・スピードの設定"
+combo 40043 0
+expect-combo-text 40043 "P 1～ 8"
+combo 40043 1
+expect-combo-text 40043 "P 9～P16"
+combo 40043 2
+expect-combo-text 40043 "P17～P24"
+expect-text 40035 "17"
+combo 40027 0
+expect-combo-text 40027 "約12秒"
+combo 40027 1
+expect-combo-text 40027 "約 6秒"
+combo 40027 3
+expect-combo-text 40027 "約 3秒"
+click 2
+expect-dialog-gone
+menu 40013
+dialog "背景色ベタ塗りの設定"
+expect-combo-text 40065 "OFF"
+combo 40065 1
+expect-combo-text 40065 " ON"
+click 2
+expect-dialog-gone
+menu 40049
+dialog "文字レベルの設定"
+combo 40050 0
+expect-combo-text 40050 " Low"
+click 2
+expect-dialog-gone
+menu 40014
+dialog "表示位置の設定"
+expect-combo-text 40090 "Bottom"
+click 2
+expect-dialog-gone
+menu 40012
+dialog "文字色の設定"
+combo 40066 1
+expect-combo-text 40066 "赤"
+combo 40066 2
+expect-combo-text 40066 "緑"
+combo 40066 3
+expect-combo-text 40066 "黄"
+combo 40066 4
+expect-combo-text 40066 "青"
+combo 40066 5
+expect-combo-text 40066 "マゼンタ"
+combo 40066 6
+expect-combo-text 40066 "シアン"
+combo 40081 4
+click 2
+expect-dialog-gone
 menu 40004
 save-dialog ${OUT}/groups.dat
-expect-data-file ${OUT}/groups.dat display_position 16 1
+expect-data-file ${OUT}/groups.dat display_position 16 1 scroll_speed 17 3 background_fill 24 1 char_level 17 0 char_color 17 6 border_color 24 4
 STEPS
