@@ -25,6 +25,8 @@ cleanup() {
   return 0
 }
 trap cleanup EXIT
+# A program left over by a test that was killed on its timeout would refuse our start.
+"$KYZ_WINE_RUN" "$GUI_DRIVER" --kill-all >/dev/null 2>&1 || true
 
 # configure KEY=VALUE...: the program's ini file in the Windows directory.
 configure() {
