@@ -76,12 +76,6 @@ void handle_network_event(SOCKET socket, LPARAM event_word) {
 }
 
 void close_link_socket(HWND window, SOCKET socket) {
-  // A reply cut off by the end of the connection that commands go to can never be
-  // completed; left pending, it would be glued to the first answer of the next one.
-  const bool destination = socket == link_socket ||
-                           (client_table.slot_of(socket) != 0 &&
-                            client_table.slot_of(socket) == link_config.select_number);
-  if (destination) clear_reply_accumulator();
   shut_and_close(socket);
   // The handle is closed: forget it, so that no later send or close reaches a handle
   // the system may already have given to another socket.
@@ -102,7 +96,9 @@ void tcp_disconnect_all() {
   }
   release_winsock();
   reset_client_table();
-  clear_reply_accumulator();  // the next connection starts with a clean reply
+  // A reply cut off with its connection can never be completed; left pending, it would
+  // be glued to the first answer of the next connection.
+  clear_reply_accumulator();
 }
 
 }  // namespace kyz

@@ -43,6 +43,9 @@ bool send_all(SOCKET socket, std::string_view text) {
   return true;
 }
 
+// The socket whose answer the reply handler may still be completing.
+SOCKET answering_socket = 0;
+
 // A read that fills the whole buffer without an LF belongs to a line longer than any
 // reply (the longest, a title, has 398 bytes; the reply handler keeps at most 1024).
 bool overlong_piece(int received) {
@@ -61,6 +64,10 @@ bool overlong_piece(int received) {
 // goes on; otherwise the line was this command's answer and nothing is delivered.
 void wait_for_answer(SOCKET socket) {
   std::memset(receive_buffer, 0, sizeof receive_buffer);
+  // A reply left unfinished by another connection (another adapter, or one that closed
+  // in the middle of an answer) cannot go on in this one.
+  if (socket != answering_socket) clear_reply_accumulator();
+  answering_socket = socket;
   bool line_began_earlier = reply_pending == 1;
   bool dropping = false;
   int result = SOCKET_ERROR;

@@ -11,5 +11,6 @@ case "$case_name" in
   tcp_answer_twice)    rig=tcp;    test=HostileTcpSign.EveryCommandAnsweredTwiceIsHandledOnceEach; sim="--answer-twice"; limit=60 ;;
   server_96_answer)    rig=server; test=ServerUnderLoad.NinetySixAdaptersEachAnswerWhenChosenAndTheNinetySeventhIsTurnedAway; sim="--adapters 97 --adapter-tag"; limit=240 ;;
   server_refill)       rig=server; test=ServerUnderLoad.AdaptersLeavingTheMiddleOfTheTableAreReplacedByNewOnesInTheirSlots; sim="--adapters 6 --adapter-tag --close-after 1"; sim_more="--adapters 3"; limit=120 ;;
+  server_cut_answer)   rig=server; test=ServerUnderLoad.DestinationCutOffInTheMiddleOfAnAnswerLeavesNothingForTheNext; sim="--adapters 2 --adapter-tag --close-mid-answer --fault-channel 1"; limit=90 ;;
   *) echo "unknown case $case_name" >&2; exit 2 ;;
 esac

@@ -15,6 +15,7 @@
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
+#include "core/settings/settings_record.h"
 #include "tests/links/link_rig.h"
 
 namespace kyz {
@@ -117,6 +118,21 @@ TEST_F(ServerUnderLoad, AdaptersLeavingTheMiddleOfTheTableAreReplacedByNewOnesIn
   EXPECT_EQ(client_table.listed_slots(), (std::vector<int>{2, 4, 5}));
   EXPECT_EQ(ask_slot(4), "ADT030\r\n");
   EXPECT_EQ(boxes_.texts(), std::vector<std::string>{"Socket 送信"});
+}
+
+TEST_F(ServerUnderLoad, DestinationCutOffInTheMiddleOfAnAnswerLeavesNothingForTheNext) {
+  // Adapter 1 answers its first command with half a reply and closes the connection.
+  window_.hand_data_to_reply_handler = true;  // as the settings dialog would
+  ASSERT_TRUE(tcp_listen());
+  rig::write_unix_file(rig::env("KYZ_LINK_READY"), "listening\n");
+  ASSERT_TRUE(wait_for_clients(2, 30000)) << count_clients() << " adapters";
+  settings.alarm_hold_time = 30;
+
+  EXPECT_EQ(ask_slot(1), "ADT0");  // "ADT001" CR LF, cut in half
+  ASSERT_TRUE(wait_for_clients(1, 5000));
+  EXPECT_EQ(ask_slot(2), "ADT002\r\n");
+  EXPECT_EQ(settings.alarm_hold_time, 2) << "the half reply was glued to the next answer";
+  EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
 }
 
 }  // namespace
