@@ -89,5 +89,23 @@ TEST(ReadBackRequests, OrderAndTheRepeatedLastRequest) {
   EXPECT_EQ(readback_requests(Edition::mfc, true), serial);
 }
 
+// The sign answers each request in turn; a swapped pair would still be answered, so
+// only the whole list catches it.
+TEST(ReadBackRequests, SettingRequestsFollowTheTitlesInTheirFixedOrder) {
+  const std::vector<std::string> settings_asked = {
+      "RACA",  "RADT",  "RAIC", "RAM",  "RAR",  "RCI",   "RP",    "RPTDP", "RPTFB", "RPTIC", "RPTSP",
+      "RPTSS", "RPTWL", "RPVB", "RPVT", "RRCA", "RRM",   "RSDPT", "RSDTT", "RTSD",  "RTSR"};
+  const auto requests = readback_requests(Edition::lx, false);
+  ASSERT_EQ(requests.size(), 32 + settings_asked.size());
+  for (int page = 1; page <= 32; ++page) {
+    const std::string expected = std::string("RCA") + (page < 10 ? "0" : "") +
+                                 std::to_string(page) + "\r\n";
+    EXPECT_EQ(requests[page - 1], expected);
+  }
+  for (std::size_t i = 0; i < settings_asked.size(); ++i) {
+    EXPECT_EQ(requests[32 + i], settings_asked[i] + "\r\n") << "step " << 33 + i;
+  }
+}
+
 }  // namespace
 }  // namespace kyz

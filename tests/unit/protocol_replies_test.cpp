@@ -304,6 +304,60 @@ TEST_F(Replies, ReadBackRepliesStoreTheirFields) {
   }
 }
 
+// The switch replies read back both ways, each from the opposite stored value, so that
+// a decoder stuck on one value cannot pass.
+TEST_F(Replies, SwitchRepliesStoreBothValues) {
+  struct Case {
+    const char* reply;
+    int SettingsRecord::*field;
+    int before;
+    int after;
+  };
+  const Case cases[] = {
+      {"ARB", &SettingsRecord::alarm_return, 0, 1},
+      {"ARF", &SettingsRecord::alarm_return, 1, 0},
+      {"AICB", &SettingsRecord::alarm_polarity, 0, 1},
+      {"AICM", &SettingsRecord::alarm_polarity, 1, 0},
+      {"AME", &SettingsRecord::alarm_mode, 0, 1},
+      {"AMI", &SettingsRecord::alarm_mode, 1, 0},
+      {"CIR", &SettingsRecord::terminal_input, 0, 1},
+      {"CIA", &SettingsRecord::terminal_input, 1, 0},
+      {"TSDS", &SettingsRecord::clock_size, 0, 1},
+      {"TSDO", &SettingsRecord::clock_size, 2, 0},
+      {"TSDN", &SettingsRecord::clock_size, 1, 2},
+      {"RMBCD", &SettingsRecord::remote_mode, 2, 0},
+      {"RMBIN", &SettingsRecord::remote_mode, 0, 1},
+      {"RMBIT", &SettingsRecord::remote_mode, 1, 2},
+  };
+  for (const Edition program : {Edition::lx, Edition::mfc}) {
+    edition = program;
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.reply);
+      settings.*c.field = c.before;
+      serial_reply_handler(std::string(c.reply) + "\r\n");
+      EXPECT_EQ(settings.*c.field, c.after);
+      settings.*c.field = c.before;
+      const std::string line = std::string(c.reply) + "\r\n";
+      if (program == Edition::mfc) {
+        mfc_read(line);
+      } else {
+        tcp_read(line);
+      }
+      EXPECT_EQ(settings.*c.field, c.after) << "over TCP";
+    }
+  }
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// kyz424lx takes any reply beginning with "GO" as the acknowledgement; kyz424 needs
+// "GO" CR LF.
+TEST_F(Replies, Kyz424lxTcpAcknowledgementIsTheTwoLetters) {
+  tcp_read("GOX\r\n");
+  EXPECT_EQ(only_box().text, "Socket ＯＫ");
+  EXPECT_EQ(only_box().kind, BoxKind::success);
+  EXPECT_EQ(only_box().owner, nullptr);
+}
+
 TEST_F(Replies, ShortReadBackReplyReadsNothingBeyondTheLine) {
   // Missing positions read as NUL, as in the zero-filled line buffer: values out of
   // range, which the dialogs show as no selection, but no read past the line.
