@@ -78,6 +78,37 @@ TEST(JisConversion, StandardArithmeticAndTheIbmExtensions) {
   EXPECT_EQ(jis_to_sjis(0x2420), 0);
 }
 
+// The IBM extension kanji 0xFA5C..0xFC4B are the NEC-selected ones 0xED40..0xEEEC in
+// the same order: walking both areas character by character (trail bytes 0x40..0x7E,
+// 0x80..0xFC) must pair them one to one, so every row and range edge is checked.
+TEST(JisConversion, IbmKanjiPairWithTheNecSelectedAreaInOrder) {
+  auto next = [](unsigned c) {
+    unsigned lead = c >> 8;
+    unsigned trail = (c & 0xFF) + 1;
+    if (trail == 0x7F) trail = 0x80;
+    if (trail > 0xFC) {
+      ++lead;
+      trail = 0x40;
+    }
+    return lead << 8 | trail;
+  };
+  unsigned ibm = 0xFA5C;
+  unsigned nec = 0xED40;
+  int pairs = 0;
+  for (; ibm <= 0xFC4B; ibm = next(ibm), nec = next(nec), ++pairs) {
+    ASSERT_EQ(ibm_to_nec_selected(static_cast<std::uint16_t>(ibm)), nec) << std::hex << ibm;
+    ASSERT_EQ(title_char_to_jis(static_cast<std::uint16_t>(ibm)),
+              sjis_to_jis(static_cast<std::uint16_t>(nec)))
+        << std::hex << ibm;
+  }
+  EXPECT_EQ(nec, next(0xEEEC));
+  EXPECT_EQ(pairs, 360);
+  // Just outside the mapped rows nothing converts.
+  for (const unsigned c : {0xFA7Fu, 0xFAFDu, 0xFB3Fu, 0xFB7Fu, 0xFBFDu, 0xFC3Fu, 0xFC4Cu}) {
+    EXPECT_EQ(ibm_to_nec_selected(static_cast<std::uint16_t>(c)), 0) << std::hex << c;
+  }
+}
+
 class TitleSends : public test::ProtocolTest {};
 
 TEST_F(TitleSends, StagedTitleIsSentAndRefusalStopsTheSend) {
