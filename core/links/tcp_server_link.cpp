@@ -104,9 +104,11 @@ void refresh_client_list(HWND window) {
       SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(address.c_str()));
     }
-    if (client_table.holds_client(link_config.select_number)) {
-      show_text(window, server_destination_box,
-                client_table.slot(link_config.select_number).address);
+    // The chosen slot's address, or its blank once that adapter has gone, so the box
+    // never names an adapter that commands can no longer reach.
+    const int chosen = link_config.select_number;
+    if (chosen >= 1 && chosen <= max_clients) {
+      show_text(window, server_destination_box, client_table.slot(chosen).address);
     }
   } else {
     EnableWindow(GetDlgItem(window, server_disconnect_button), FALSE);

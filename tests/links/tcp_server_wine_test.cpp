@@ -92,6 +92,8 @@ TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
 
   ASSERT_TRUE(pump_until([] { return count_clients() == 2; }, 5000));
   EXPECT_FALSE(client_table.holds_client(2));
+  // The destination box no longer names the adapter that left: it shows its freed slot.
+  EXPECT_EQ(window_.control_text(server_destination_box), " ");
   // The list shows the two adapters left, and its rows still choose their own slots.
   EXPECT_EQ(window_.list_rows().size(), 2u);
   EXPECT_EQ(client_table.slot_for_row(1), 3);
@@ -104,6 +106,7 @@ TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
   EXPECT_EQ(window_.data.size(), 1u);
 
   choose_destination(window_.handle(), 1);  // now slot 3, adapter 3
+  EXPECT_EQ(window_.control_text(server_destination_box), "127.0.0.1");
   send_command("RADT\r\n");
   ASSERT_TRUE(pump_until([&] { return window_.data.size() == 2; }, 5000));
   EXPECT_EQ(window_.data[1].index, 3u);
