@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/links/client_table.h"
+#include "core/protocol/link_seam.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
 #include "win32app/dialogs.h"
@@ -169,6 +170,44 @@ TEST(LinkChoiceDialogs, ShowTheirCaptionsGroupsListsAndButtons) {
   EXPECT_TRUE(role.is_default_button(IDOK));
   EXPECT_FALSE(role.has(IDCANCEL));  // only OK and the close box
 
+  link_config = LinkConfiguration{};
+}
+
+// "閉じる" leaves the interface as it was, whatever the list shows.
+TEST(LinkChoiceDialogs, CloseKeepsTheInterface) {
+  link_config = LinkConfiguration{};
+  link_config.interface = interface_tcp;
+  OpenDialog interface(IDD_INTERFACE, interface_dialog_procedure);
+  ASSERT_NE(interface.window(), nullptr);
+  SendDlgItemMessageW(interface.window(), 1038, CB_SETCURSEL, 0, 0);
+  SendMessageW(interface.window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  EXPECT_FALSE(IsWindowVisible(interface.window()));
+  EXPECT_EQ(link_config.interface, interface_tcp);
+  link_config = LinkConfiguration{};
+}
+
+class ConnectedTcp final : public CommandLinks {
+ public:
+  void serial_write(std::string_view) override {}
+  void socket_send(std::string_view) override {}
+  bool tcp_connected() const override { return true; }
+};
+
+// The role cannot change while a TCP link is up: the list is locked and shows no role.
+TEST(LinkChoiceDialogs, RoleListIsLockedWhileTcpIsConnected) {
+  CommandLinks* previous = command_links();
+  ConnectedTcp links;
+  set_command_links(&links);
+  link_config = LinkConfiguration{};
+  link_config.client_server = mode_server;
+  {
+    OpenDialog role(IDD_CLIENT_SERVER, client_server_dialog_procedure);
+    ASSERT_NE(role.window(), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(role.window(), 1043)));
+    EXPECT_EQ(role.selected(1043), -1);
+    EXPECT_EQ(link_config.client_server, mode_server);
+  }
+  set_command_links(previous);
   link_config = LinkConfiguration{};
 }
 
