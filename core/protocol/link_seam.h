@@ -19,7 +19,8 @@ class CommandLinks {
   // kyz424: sends on the client socket without waiting.
   // Either way, shows the link's own messages when it is not connected or the send fails.
   virtual void socket_send(std::string_view command) = 0;
-  // 1 while a TCP connection (client socket, or in server mode any adapter) is up.
+  // 1 while commands may go out over TCP: the client socket is connected, or in server
+  // mode the operator has chosen a connected adapter as the destination.
   virtual bool tcp_connected() const = 0;
 };
 
