@@ -123,3 +123,17 @@ check_panel_pixels() {
   expect_pixel 20 145 255 255 255 "window background below the panel"
   [ "$failures" -eq 0 ]
 }
+
+# check_file_name PNG ORIGIN_FILE shown|blank: whether the panel's file name line shows a
+# name to the right of the words "File Name " (client x 260..500, clear of both feet).
+# Any font draws "File Name " well left of x 260 and a long path far beyond it.
+check_file_name() {
+  local png="$1" ox oy dark
+  read -r ox oy <"$2"
+  dark="$(convert "$png" -crop "240x12+$((260 + ox))+$((134 + oy))" +repage -colorspace gray \
+          -threshold 90% -format "%[fx:int(10000*(1-mean))]" info:)"
+  case "$3" in
+    shown) [ "$dark" -gt 100 ] || { echo "no file name on the panel (dark share $dark/10000)"; return 1; } ;;
+    blank) [ "$dark" -eq 0 ] || { echo "a file name on the panel (dark share $dark/10000)"; return 1; } ;;
+  esac
+}

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A screenshot of the main window: the front panel's shapes and colours at known
 # points of the client area (fonts differ between systems, so no picture comparison).
-# The picture is kept as out/front_panel_screenshot/kyz424lx.png.
+# The picture is kept as out/front_panel_screenshot/kyz424lx.png. The file name line
+# is empty at start, names the file after Save As at the next repaint, and is empty
+# again after New.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
 drive <<'STEPS'
@@ -12,3 +14,25 @@ save-client-origin ${OUT}/origin.txt
 STEPS
 import -window root "$OUT/kyz424lx.png"
 check_panel_pixels "$OUT/kyz424lx.png" "$OUT/origin.txt"
+check_file_name "$OUT/kyz424lx.png" "$OUT/origin.txt" blank
+
+drive <<'STEPS'
+wait-main-window
+menu 40004
+save-dialog ${OUT}/a-settings-file-whose-name-fills-the-panel-line.dat
+expect-data-file ${OUT}/a-settings-file-whose-name-fills-the-panel-line.dat
+# Opening the menu bar repaints the panel.
+keys alt escape escape
+sleep 300
+STEPS
+import -window root "$OUT/saved.png"
+check_file_name "$OUT/saved.png" "$OUT/origin.txt" shown
+
+drive <<'STEPS'
+wait-main-window
+menu 40001
+keys alt escape escape
+sleep 300
+STEPS
+import -window root "$OUT/new.png"
+check_file_name "$OUT/new.png" "$OUT/origin.txt" blank
