@@ -54,6 +54,7 @@ ProbeWindow::~ProbeWindow() { DestroyWindow(hwnd_); }
 LRESULT CALLBACK ProbeWindow::procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* self = reinterpret_cast<ProbeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self != nullptr && message == SOCKET_EVENT_MESSAGE) {
+    if (!self->handle_network_events) return 0;
     handle_network_event(static_cast<SOCKET>(wparam), lparam);
     return 0;
   }

@@ -35,6 +35,9 @@ class ProbeWindow {
 
   std::vector<SocketData> data;  // every SOCKET_DATA_MESSAGE, in order
   bool hand_data_to_reply_handler = true;
+  // False: network notifications go unanswered, as once the program's TCP/IP dialog,
+  // their target, has closed and a settings dialog sends.
+  bool handle_network_events = true;
 
  private:
   static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);

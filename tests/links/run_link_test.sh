@@ -29,6 +29,7 @@ case "$case_name" in
   serial_no_port)        rig=noport;  test=SerialLinkTest.MissingPortIsReportedStepByStepAndTheProgramGoesOn; sim=""; limit=60 ;;
   serial_port_range)     rig=none;    test=SerialLinkTest.PortNumberOutsideComOneToSixIsAFailedOpen; sim=""; limit=60 ;;
   tcp_command)           rig=tcp;     test=TcpClientTest.CommandAndItsAnswerReachTheRegisteredWindow; sim=""; limit=60 ;;
+  tcp_split)             rig=tcp;     test=TcpClientTest.AnswerInTwoPiecesIsCompletedByTheNextWait; sim="--split 2 --split-pause-ms 300 --delay-ms 300"; limit=60 ;;
   tcp_not_connected)     rig=tcp;     test=TcpClientTest.SendWhileNotConnectedWarnsAndNothingReachesTheWire; sim=""; limit=60 ;;
   tcp_close_during_wait) rig=tcp;     test=TcpClientTest.SignClosingDuringTheWaitDeliversAnEmptyAnswer; sim="--silent --close-mid-answer --delay-ms 300"; limit=60 ;;
   tcp_silent)            rig=tcp;     test=TcpClientTest.SilentSignEndsTheWaitAfterTheAttemptLimit; sim="--silent"; limit=400 ;;

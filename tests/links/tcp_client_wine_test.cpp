@@ -102,6 +102,24 @@ TEST_F(TcpClientTest, SignClosingDuringTheWaitDeliversAnEmptyAnswer) {
   EXPECT_EQ(boxes_.texts().back(), "Socket 送信");
 }
 
+TEST_F(TcpClientTest, AnswerInTwoPiecesIsCompletedByTheNextWait) {
+  // The simulator waits 300 ms, writes "GO" and, 300 ms later, CR LF. The wait ends
+  // with the first piece; the reply handler keeps it, and the next command's wait reads
+  // the rest before that command's own answer comes.
+  connect_to_sign();
+  window_.handle_network_events = false;  // the TCP/IP dialog is closed by now
+  send_command("TSA\r\n");
+  ASSERT_TRUE(pump_until([&] { return !window_.data.empty(); }, 5000));
+  EXPECT_EQ(window_.data[0].bytes, "GO");
+  EXPECT_EQ(boxes_.count("Socket ＯＫ"), 0);
+
+  rig::pump_for(600);
+  send_command("TSA\r\n");
+  ASSERT_TRUE(pump_until([&] { return window_.data.size() == 2; }, 5000));
+  EXPECT_EQ(window_.data[1].bytes, "\r\n");
+  EXPECT_EQ(boxes_.count("Socket ＯＫ"), 1) << ::testing::PrintToString(boxes_.texts());
+}
+
 TEST_F(TcpClientTest, SilentSignEndsTheWaitAfterTheAttemptLimit) {
   connect_to_sign();
   const ULONGLONG start = GetTickCount64();
