@@ -70,25 +70,6 @@ void report(std::string_view text) {
 
 bool reader_should_run() { return serial.running != nullptr && serial.running->load() != 0; }
 
-void set_line_parameters(DCB& dcb) {
-  dcb.DCBlength = sizeof(DCB);  // 28
-  dcb.BaudRate = 38400;
-  dcb.ByteSize = 8;
-  dcb.Parity = EVENPARITY;     // 2
-  dcb.StopBits = ONESTOPBIT;   // 0
-  dcb.fBinary = 1;
-  dcb.fParity = 0;             // even parity is sent, received parity is not checked
-  dcb.fOutxCtsFlow = 1;
-  dcb.fDtrControl = DTR_CONTROL_HANDSHAKE;  // 2
-  dcb.fRtsControl = RTS_CONTROL_HANDSHAKE;  // 2
-  dcb.fOutX = 1;
-  dcb.fInX = 1;
-  dcb.XonChar = 0x11;
-  dcb.XoffChar = 0x13;
-  dcb.XonLim = 512;
-  dcb.XoffLim = 512;
-}
-
 // The previous write's buffer and record are reused: let it finish first. The write
 // timeout (1 s) bounds this wait.
 void finish_pending_write() {
@@ -148,6 +129,35 @@ std::size_t read_queued_bytes() {
 
 }  // namespace
 
+void set_line_parameters(DCB& dcb) {
+  dcb.DCBlength = sizeof(DCB);  // 28
+  dcb.BaudRate = 38400;
+  dcb.ByteSize = 8;
+  dcb.Parity = EVENPARITY;     // 2
+  dcb.StopBits = ONESTOPBIT;   // 0
+  dcb.fBinary = 1;
+  dcb.fParity = 0;             // even parity is sent, received parity is not checked
+  dcb.fOutxCtsFlow = 1;
+  dcb.fDtrControl = DTR_CONTROL_HANDSHAKE;  // 2
+  dcb.fRtsControl = RTS_CONTROL_HANDSHAKE;  // 2
+  dcb.fOutX = 1;
+  dcb.fInX = 1;
+  dcb.XonChar = 0x11;
+  dcb.XoffChar = 0x13;
+  dcb.XonLim = 512;
+  dcb.XoffLim = 512;
+}
+
+COMMTIMEOUTS serial_timeouts() {
+  COMMTIMEOUTS timeouts{};
+  timeouts.ReadIntervalTimeout = MAXDWORD;  // a read returns at once with what is queued
+  timeouts.ReadTotalTimeoutMultiplier = 0;
+  timeouts.ReadTotalTimeoutConstant = 0;
+  timeouts.WriteTotalTimeoutMultiplier = 0;
+  timeouts.WriteTotalTimeoutConstant = 1000;
+  return timeouts;
+}
+
 void clear_comm_error() {
   DWORD errors = 0;
   COMSTAT status{};
@@ -174,12 +184,7 @@ void open_serial_port() {
   if (!SetCommMask(serial.port, EV_RXCHAR)) report("Miss! Mask Set");
   if (!SetupComm(serial.port, queue_size, queue_size)) report("Miss! Buffer Set");
 
-  COMMTIMEOUTS timeouts{};
-  timeouts.ReadIntervalTimeout = MAXDWORD;  // a read returns at once with what is queued
-  timeouts.ReadTotalTimeoutMultiplier = 0;
-  timeouts.ReadTotalTimeoutConstant = 0;
-  timeouts.WriteTotalTimeoutMultiplier = 0;
-  timeouts.WriteTotalTimeoutConstant = 1000;
+  COMMTIMEOUTS timeouts = serial_timeouts();
   if (!SetCommTimeouts(serial.port, &timeouts)) report("Miss! Time Out Set");
 
   // Fields not set here keep what the port reports.

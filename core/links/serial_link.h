@@ -42,5 +42,10 @@ void stop_serial_reader();
 // Reads and clears the port's error state (the values are not used).
 void clear_comm_error();
 
+// What the open sequence sets on the port: the line parameters, written into the device
+// control block the port reported (every other field keeps its value), and the timeouts.
+void set_line_parameters(DCB& dcb);
+COMMTIMEOUTS serial_timeouts();
+
 }  // namespace kyz
 #endif
