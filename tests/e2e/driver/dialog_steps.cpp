@@ -107,6 +107,40 @@ void file_dialog(Context& c, const std::wstring& caption, const std::string* pat
   wait_gone(dialog, 10s, "file dialog \"" + narrow(caption) + "\"");
 }
 
+// The file dialog's name field and its filter list: the name starts empty, the filter
+// list holds `filters` in order and shows the first.
+void check_file_dialog(Context& c, const std::wstring& caption, const Words& filters) {
+  const ProcessFilter ours = program_processes(c);
+  const auto found = wait_for<HWND>(10s, [&]() -> std::optional<HWND> {
+    if (HWND d = find_dialog(caption, ours)) return d;
+    return std::nullopt;
+  });
+  if (!found) fail("no file dialog \"" + narrow(caption) + "\" appeared");
+  Sleep(200);  // let the dialog finish filling its lists
+  for (int id : {0x47C, 0x480}) {
+    if (HWND field = GetDlgItem(*found, id)) {
+      const std::string name = narrow(window_text(field));
+      if (!name.empty()) fail("the name field starts with \"" + name + "\"");
+      break;
+    }
+  }
+  HWND list = GetDlgItem(*found, 0x470);  // the file type list
+  if (!list) fail("the file dialog has no file type list");
+  std::vector<std::string> entries;
+  const auto count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t entry[256] = {};
+    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+    entries.push_back(narrow(entry));
+  }
+  if (entries != std::vector<std::string>(filters.begin(), filters.end())) {
+    std::string got;
+    for (const auto& e : entries) got += " \"" + e + "\"";
+    fail("the file types are" + got);
+  }
+  if (SendMessageW(list, CB_GETCURSEL, 0, 0) != 0) fail("the first file type is not chosen");
+}
+
 }  // namespace
 
 void add_dialog_steps(StepTable& table) {
@@ -224,6 +258,14 @@ void add_dialog_steps(StepTable& table) {
        [](Context& c, const Words& w) { file_dialog(c, L"ファイルの保存", &need(w, 1)[1]); }},
       {"open-dialog",
        [](Context& c, const Words& w) { file_dialog(c, L"ファイルのオープン", &need(w, 1)[1]); }},
+      {"expect-save-dialog",
+       [](Context& c, const Words& w) {
+         check_file_dialog(c, L"ファイルの保存", Words(w.begin() + 1, w.end()));
+       }},
+      {"expect-open-dialog",
+       [](Context& c, const Words& w) {
+         check_file_dialog(c, L"ファイルのオープン", Words(w.begin() + 1, w.end()));
+       }},
       {"cancel-save-dialog",
        [](Context& c, const Words&) { file_dialog(c, L"ファイルの保存", nullptr); }},
       {"cancel-open-dialog",

@@ -34,6 +34,8 @@
 //   expect-dialog-gone [SECONDS]  the current dialog has closed
 //   save-dialog PATH / open-dialog PATH   fills in and confirms the file dialog
 //   cancel-save-dialog / cancel-open-dialog
+//   expect-save-dialog FILTER... / expect-open-dialog FILTER...   the file dialog is up
+//                                 with an empty name and these file types, the first chosen
 //   expect-file-lines PATH N      the file holds N lines ending CR LF
 //   expect-data-file PATH [FIELD PAGE VALUE]...   reads back as defaults plus changes
 //   expect-no-file PATH
