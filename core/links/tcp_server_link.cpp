@@ -104,16 +104,16 @@ void refresh_client_list(HWND window) {
       SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(address.c_str()));
     }
-    // The chosen slot's address, or its blank once that adapter has gone, so the box
-    // never names an adapter that commands can no longer reach.
-    const int chosen = link_config.select_number;
-    if (chosen >= 1 && chosen <= max_clients) {
-      show_text(window, server_destination_box, client_table.slot(chosen).address);
-    }
   } else {
     EnableWindow(GetDlgItem(window, server_disconnect_button), FALSE);
     // The last adapter has gone: no row may still show it.
     SendDlgItemMessageW(window, server_client_list, LB_RESETCONTENT, 0, 0);
+  }
+  // The chosen slot's address, or its blank once that adapter has gone, so the box
+  // never names an adapter that commands can no longer reach.
+  const int chosen = link_config.select_number;
+  if (chosen >= 1 && chosen <= max_clients) {
+    show_text(window, server_destination_box, client_table.slot(chosen).address);
   }
   SendDlgItemMessageW(window, server_port_box, EM_LIMITTEXT, 5, 0);
   show_text(window, server_port_box, link_config.port_number);

@@ -113,5 +113,19 @@ TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
   EXPECT_EQ(window_.data[1].bytes, "ADT003\r\n");
 }
 
+TEST_F(TcpServerTest, LastAdapterLeavingEmptiesTheListAndTheDestinationBox) {
+  // The only adapter closes its connection after answering its first command.
+  listen_for_adapters(1);
+  EnableWindow(GetDlgItem(window_.handle(), server_disconnect_button), TRUE);  // as after a start
+  choose_destination(window_.handle(), 0);
+  EXPECT_EQ(window_.control_text(server_destination_box), "127.0.0.1");
+  send_command("RADT\r\n");
+  ASSERT_TRUE(pump_until([] { return count_clients() == 0; }, 5000));
+  EXPECT_TRUE(window_.list_rows().empty());
+  EXPECT_EQ(window_.control_text(server_destination_box), " ");
+  EXPECT_FALSE(window_.control_enabled(server_disconnect_button));
+  EXPECT_EQ(tcp_connected, 1);  // until "切断"; the next send reports the failed send
+}
+
 }  // namespace
 }  // namespace kyz
