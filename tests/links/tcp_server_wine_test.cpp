@@ -127,5 +127,39 @@ TEST_F(TcpServerTest, LastAdapterLeavingEmptiesTheListAndTheDestinationBox) {
   EXPECT_EQ(tcp_connected, 1);  // until "切断"; the next send reports the failed send
 }
 
+// Without adapters: KYZ_LINK_PORT is free, and the test holds another port itself.
+TEST_F(TcpServerTest, StartThatCouldNotBindIsRetriedOnAnotherPort) {
+  WSADATA data;
+  ASSERT_EQ(WSAStartup(MAKEWORD(1, 1), &data), 0);
+  SOCKET taken = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in at{};
+  at.sin_family = AF_INET;
+  at.sin_addr.s_addr = htonl(INADDR_ANY);
+  ASSERT_EQ(bind(taken, reinterpret_cast<sockaddr*>(&at), sizeof at), 0);
+  ASSERT_EQ(listen(taken, 1), 0);
+  int length = sizeof at;
+  getsockname(taken, reinterpret_cast<sockaddr*>(&at), &length);
+
+  link_config.port_number = std::to_string(ntohs(at.sin_port));
+  EXPECT_EQ(tcp_listen(), 0);
+  EXPECT_EQ(boxes_.texts(), std::vector<std::string>{"Bindできません"});
+  EXPECT_EQ(boxes_.boxes()[0].kind, BoxKind::plain_stop);
+  EXPECT_EQ(link_socket, 0u);
+
+  // The operator types another port and presses "接続" again: this time it listens.
+  link_config.port_number = rig::env("KYZ_LINK_PORT");
+  ASSERT_EQ(tcp_listen(), 1);
+  SOCKET adapter = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(static_cast<u_short>(std::stoi(link_config.port_number)));
+  to.sin_addr.s_addr = inet_addr("127.0.0.1");
+  EXPECT_EQ(connect(adapter, reinterpret_cast<sockaddr*>(&to), sizeof to), 0);
+  EXPECT_TRUE(pump_until([] { return count_clients() == 1; }, 5000));
+  closesocket(adapter);
+  closesocket(taken);
+  WSACleanup();
+}
+
 }  // namespace
 }  // namespace kyz
