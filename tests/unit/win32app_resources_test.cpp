@@ -7,13 +7,19 @@
 #include <string>
 #include <vector>
 
+#include <cstring>
+
 #include "core/links/client_table.h"
+#include "core/links/tcp_link.h"
+#include "core/protocol/protocol_state.h"
 #include "core/protocol/link_seam.h"
 #include "core/settings/configuration.h"
+#include "core/settings/edition.h"
 #include "core/settings/settings_record.h"
 #include "win32app/dialogs.h"
 #include "win32app/page_group_table.h"
 #include "win32app/resource_ids.h"
+#include "tests/unit/test_support.h"
 
 namespace kyz {
 namespace {
@@ -222,6 +228,7 @@ TEST(VersionDialog, ShowsTheVersionAndAnOkButton) {
 class PageGroupDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
+    edition = Edition::lx;
     reset_settings();
     link_config = LinkConfiguration{};
     reset_client_table();
@@ -251,6 +258,25 @@ TEST_F(PageGroupDialogs, ShowTheirGroupsAndButtons) {
   ASSERT_NE(colours.window(), nullptr);
   EXPECT_EQ(colours.group_boxes(), (std::vector<std::wstring>{L"Page change", L"Character color",
                                                               L"Bordering color"}));
+}
+
+// Each dialog becomes the window that TCP answers are posted to, and hands an answer
+// posted to it to the reply handler.
+TEST_F(PageGroupDialogs, TakeTheTcpAnswersWhileOpen) {
+  test::BoxRecorder boxes;
+  for (int menu_id : {IDM_SCROLL_SPEED, IDM_CHAR_LEVEL, IDM_BACKGROUND_FILL, IDM_CHAR_COLOUR,
+                      IDM_DISPLAY_POSITION}) {
+    OpenDialog d = open(menu_id);
+    ASSERT_NE(d.window(), nullptr) << menu_id;
+    EXPECT_EQ(current_dialog, d.window()) << menu_id;
+    std::strcpy(receive_buffer, "GO\r\n");
+    received_length = 4;
+    boxes.boxes.clear();
+    SendMessageW(d.window(), SOCKET_DATA_MESSAGE, 0, 0);
+    ASSERT_EQ(boxes.boxes.size(), 1u) << menu_id;
+    EXPECT_EQ(boxes.boxes[0].text, "Socket ＯＫ") << menu_id;
+  }
+  received_length = 0;
 }
 
 // Without a chosen destination client the title is the template's caption as it is;
