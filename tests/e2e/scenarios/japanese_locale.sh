@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # On a Japanese-locale Windows (code page 932) the program looks and works the same:
-# the panel, and a data file whose name is Japanese, saved and read back by name.
+# the panel, and a data file whose name is Japanese, saved and read back by name, and
+# shown on the panel.
 # The picture is kept as out/japanese_locale/kyz424lx.png.
 source "$(dirname "$0")/../harness.sh"
 if ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
@@ -28,3 +29,4 @@ STEPS
 [ -f "$OUT/看板の設定.dat" ] || { echo "no file named 看板の設定.dat"; exit 1; }
 import -window root "$OUT/kyz424lx.png"
 check_panel_pixels "$OUT/kyz424lx.png" "$OUT/origin.txt"
+check_file_name "$OUT/kyz424lx.png" "$OUT/origin.txt" shown
