@@ -54,8 +54,10 @@ int tcp_listen() {
   at.sin_family = AF_INET;
   at.sin_addr.s_addr = htonl(INADDR_ANY);
   at.sin_port = htons(port.value_or(0));
-  // A port text beyond any port is refused like a port that is taken.
-  if (!port || (bind(s, reinterpret_cast<const sockaddr*>(&at), sizeof at) == SOCKET_ERROR &&
+  // A port text beyond any port, or one that gives port 0 (empty, no digits), is refused
+  // like a port that is taken: port 0 would listen where the system picks, and no
+  // adapter could find the server there.
+  if (!port || *port == 0 || (bind(s, reinterpret_cast<const sockaddr*>(&at), sizeof at) == SOCKET_ERROR &&
                 WSAGetLastError() != WSAEWOULDBLOCK)) {
     plain_stop_box("Bindできません");
     return stop_listening(s);

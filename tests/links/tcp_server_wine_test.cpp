@@ -146,6 +146,15 @@ TEST_F(TcpServerTest, StartThatCouldNotBindIsRetriedOnAnotherPort) {
   EXPECT_EQ(boxes_.boxes()[0].kind, BoxKind::plain_stop);
   EXPECT_EQ(link_socket, 0u);
 
+  // A port box left empty, or holding no number, names no port: listening on whatever
+  // port the system picks would look like success while no adapter could ever come.
+  for (const char* text : {"", "00000", "x"}) {
+    link_config.port_number = text;
+    EXPECT_EQ(tcp_listen(), 0) << '"' << text << '"';
+    EXPECT_EQ(boxes_.texts().back(), "Bindできません");
+    EXPECT_EQ(link_socket, 0u);
+  }
+
   // The operator types another port and presses "接続" again: this time it listens.
   link_config.port_number = rig::env("KYZ_LINK_PORT");
   ASSERT_EQ(tcp_listen(), 1);
