@@ -36,6 +36,7 @@ case "$case_name" in
   tcp_refused)           rig=refused; test=TcpClientTest.RefusedConnectIsAFailure; sim=""; limit=60 ;;
   tcp_no_destination)    rig=none;    test=TcpClientTest.SelectionOrPortThatNamesNoDestinationCannotConnect; sim=""; limit=60 ;;
   tcp_unknown_event)     rig=none;    test=TcpClientTest.UnknownNetworkEventIsReportedWithItsCode; sim=""; limit=60 ;;
+  tcp_disconnect_idle)   rig=none;    test=TcpClientTest.DisconnectWhileNotConnectedDoesNothing; sim=""; limit=60 ;;
   server_three)          rig=server;  test=TcpServerTest.AdaptersAreListedInSlotOrderAndTheChosenRowGetsTheCommand; sim="--adapters 3 --adapter-tag"; limit=90 ;;
   server_full)           rig=server;  test=TcpServerTest.HoldsNinetySixAdaptersAndClosesTheNextAtOnce; sim="--adapters 97"; limit=120 ;;
   server_destination_gone) rig=server; test=TcpServerTest.DestinationThatDisconnectedMakesTheNextSendFail; sim="--adapters 3 --adapter-tag --close-after 1 --fault-channel 2"; limit=90 ;;

@@ -159,6 +159,16 @@ TEST_F(TcpClientTest, SelectionOrPortThatNamesNoDestinationCannotConnect) {
   EXPECT_EQ(tcp_connected, 0);
 }
 
+TEST_F(TcpClientTest, DisconnectWhileNotConnectedDoesNothing) {
+  EnableWindow(GetDlgItem(window_.handle(), client_connect_button), TRUE);
+  EnableWindow(GetDlgItem(window_.handle(), client_disconnect_button), FALSE);
+  disconnect_tcp_client(window_.handle());
+  EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
+  EXPECT_TRUE(window_.control_enabled(client_connect_button));
+  EXPECT_FALSE(window_.control_enabled(client_disconnect_button));
+  EXPECT_EQ(tcp_connected, 0);
+}
+
 TEST_F(TcpClientTest, UnknownNetworkEventIsReportedWithItsCode) {
   handle_network_event(0, WSAMAKESELECTREPLY(FD_WRITE, 0));  // nothing to see
   EXPECT_TRUE(boxes_.boxes().empty());
