@@ -34,22 +34,9 @@ int tcp_connect() {
 
   const std::optional<std::uint16_t> port = tcp_port_from_text(link_config.port_number);
 
-  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  if (s == INVALID_SOCKET) {
-    report_socket_error("WINSOCK.DLLが動作していません。[%d]");
-    release_winsock();
-    return 0;
-  }
-  link_socket = s;
-
-  // Registering makes the socket non-blocking; the outcome of the connect arrives later.
-  if (WSAAsyncSelect(s, link_dialog, SOCKET_EVENT_MESSAGE, client_events) == SOCKET_ERROR) {
-    report_socket_error("WINSOCK.DLLの WSAAsyncSelect() からのエラー。[%d]");
-    closesocket(s);
-    link_socket = 0;
-    release_winsock();
-    return 0;
-  }
+  // The socket is non-blocking: the outcome of the connect arrives as a notification.
+  const SOCKET s = open_link_socket(client_events);
+  if (s == INVALID_SOCKET) return 0;
 
   // A selection that names no host, or a port text beyond any port, cannot connect.
   const std::optional<std::string> host = selected_host_address(link_config);

@@ -38,17 +38,8 @@ int tcp_listen() {
   if (!start_winsock()) return 0;
   const std::optional<std::uint16_t> port = tcp_port_from_text(link_config.port_number);
 
-  SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  if (s == INVALID_SOCKET) {
-    report_socket_error("WINSOCK.DLLが動作していません。[%d]");
-    release_winsock();
-    return 0;
-  }
-  link_socket = s;
-  if (WSAAsyncSelect(s, link_dialog, SOCKET_EVENT_MESSAGE, listening_events) == SOCKET_ERROR) {
-    report_socket_error("WINSOCK.DLLの WSAAsyncSelect() からのエラー。[%d]");
-    return stop_listening(s);
-  }
+  const SOCKET s = open_link_socket(listening_events);
+  if (s == INVALID_SOCKET) return 0;
 
   sockaddr_in at{};
   at.sin_family = AF_INET;
@@ -85,8 +76,7 @@ void accept_client() {
     closesocket(s);
     return;
   }
-  if (WSAAsyncSelect(s, link_dialog, SOCKET_EVENT_MESSAGE, client_events) == SOCKET_ERROR) {
-    report_socket_error("WINSOCK.DLLの WSAAsyncSelect() からのエラー。[%d]");
+  if (!register_socket_events(s, client_events)) {
     closesocket(s);
     return;
   }
