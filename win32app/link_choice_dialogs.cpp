@@ -4,6 +4,7 @@
 
 #include "core/protocol/link_seam.h"
 #include "core/settings/configuration.h"
+#include "win32app/dialog_closing.h"
 #include "win32app/dialogs.h"
 #include "win32app/resource_ids.h"
 
@@ -24,61 +25,48 @@ int selected_row(HWND dialog, int list_id) {
   return static_cast<int>(SendDlgItemMessageW(dialog, list_id, CB_GETCURSEL, 0, 0));
 }
 
-}  // namespace
-
-INT_PTR CALLBACK interface_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                            LPARAM) {
+// A dialog whose list shows `rows` with `value` selected. OK takes the chosen row into
+// `value` and writes its key; "閉じる" leaves `value` as it was.
+template <std::size_t N>
+INT_PTR choice_taken_on_ok(HWND dialog, UINT message, WPARAM wparam, int list_id,
+                           const std::array<const wchar_t*, N>& rows, int& value,
+                           void (*write_key)(const LinkConfiguration&)) {
   switch (message) {
     case WM_INITDIALOG:
-      fill_list(dialog, IDC_INTERFACE_LIST, std::array{L"RS-232C", L"TCP/IP"},
-                link_config.interface);
+      fill_list(dialog, list_id, rows, value);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
-        const int row = selected_row(dialog, IDC_INTERFACE_LIST);
+        const int row = selected_row(dialog, list_id);
         if (row >= 0) {
-          link_config.interface = row;
-          write_interface();
+          value = row;
+          write_key(link_config);
         }
         EndDialog(dialog, IDOK);
         return TRUE;
       }
-      if (LOWORD(wparam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
-      return FALSE;
+      return end_dialog_by(dialog, wparam, {IDCANCEL}) ? TRUE : FALSE;
     default:
       return FALSE;
   }
 }
 
+}  // namespace
+
+INT_PTR CALLBACK interface_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                            LPARAM) {
+  return choice_taken_on_ok(dialog, message, wparam, IDC_INTERFACE_LIST,
+                            std::array{L"RS-232C", L"TCP/IP"}, link_config.interface,
+                            write_interface);
+}
+
+// The port opens with the new number at the next start.
 INT_PTR CALLBACK serial_port_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
                                               LPARAM) {
-  switch (message) {
-    case WM_INITDIALOG:
-      fill_list(dialog, IDC_COM_PORT_LIST,
-                std::array{L"COM 1", L"COM 2", L"COM 3", L"COM 4", L"COM 5", L"COM 6"},
-                link_config.com_port);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDOK) {
-        const int row = selected_row(dialog, IDC_COM_PORT_LIST);
-        if (row >= 0) {
-          link_config.com_port = row;
-          write_com_port();  // the port opens with the new number at the next start
-        }
-        EndDialog(dialog, IDOK);
-        return TRUE;
-      }
-      if (LOWORD(wparam) == IDCANCEL) {
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
-  }
+  return choice_taken_on_ok(
+      dialog, message, wparam, IDC_COM_PORT_LIST,
+      std::array{L"COM 1", L"COM 2", L"COM 3", L"COM 4", L"COM 5", L"COM 6"},
+      link_config.com_port, write_com_port);
 }
 
 INT_PTR CALLBACK client_server_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
@@ -101,11 +89,7 @@ INT_PTR CALLBACK client_server_dialog_procedure(HWND dialog, UINT message, WPARA
         }
         return TRUE;
       }
-      if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
-        EndDialog(dialog, LOWORD(wparam));
-        return TRUE;
-      }
-      return FALSE;
+      return end_dialog_by(dialog, wparam, {IDOK, IDCANCEL}) ? TRUE : FALSE;
     default:
       return FALSE;
   }
