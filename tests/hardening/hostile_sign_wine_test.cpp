@@ -6,14 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/links/serial_link.h"
 #include "core/links/tcp_link.h"
-#include "core/links/windows_command_links.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/reply_handlers.h"
 #include "core/protocol/send_path.h"
@@ -28,7 +26,7 @@ using rig::pump_until;
 
 // How often the sign's log shows `text` (the log escapes CR and LF).
 int count_in_sign_log(const std::string& text) {
-  const std::string log = rig::read_unix_file(rig::env("KYZ_LINK_LOG"));
+  const std::string log = rig::sign_log();
   int n = 0;
   for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
   return n;
@@ -40,23 +38,11 @@ class HostileSerialSign : public ::testing::Test {
     link_config = LinkConfiguration{};
     link_config.com_port = 0;  // COM1, bound to the simulator's pseudo-terminal
     sequence_step = 0;
-    open_serial_port();
-    ASSERT_TRUE(start_serial_reader(
-        [this](std::string_view line) {
-          {
-            std::lock_guard lock(mutex_);
-            lines_.emplace_back(line);
-          }
-          serial_reply_handler(line);
-        },
-        running_));
+    ASSERT_TRUE(serial_lines_.open_port_and_read(running_));
   }
   void TearDown() override { stop_serial_reader(); }
 
-  std::vector<std::string> lines() {
-    std::lock_guard lock(mutex_);
-    return lines_;
-  }
+  std::vector<std::string> lines() { return serial_lines_.lines(); }
 
   // Sends "TSA" and waits until the handler has seen `lines_after` lines in all.
   void command_answered(std::size_t lines_after) {
@@ -68,8 +54,7 @@ class HostileSerialSign : public ::testing::Test {
 
   rig::BoxLog boxes_;
   std::atomic<int> running_{1};
-  std::mutex mutex_;
-  std::vector<std::string> lines_;
+  rig::SerialLines serial_lines_;
 };
 
 TEST_F(HostileSerialSign, FloodOfAHundredKilobytesWithoutLineEndIsDroppedAndTheLinkGoesOn) {
@@ -103,31 +88,19 @@ TEST_F(HostileSerialSign, DoubledAnswerIsHandledAsTwoLinesAndTheNextCommandAsOne
 class HostileTcpSign : public ::testing::Test {
  protected:
   void SetUp() override {
-    link_config = LinkConfiguration{};
-    link_config.interface = interface_tcp;
-    link_config.client_server = mode_client;
-    link_config.host_list[0] = {127, 0, 0, 1};
-    link_config.list_count = 1;
-    link_config.select_number = 0;
-    link_config.port_number = rig::env("KYZ_LINK_PORT");
+    rig::configure_client_link(rig::env("KYZ_LINK_PORT"));
     sequence_step = 0;
     reset_settings(settings);
     tcp_dialog_.emplace();
     tcp_dialog_->hand_data_to_reply_handler = false;  // the TCP/IP dialogs drop data
-    link_dialog = tcp_dialog_->handle();
-    current_dialog = settings_dialog_.handle();
-    install_windows_command_links();
+    rig::route_link_messages(tcp_dialog_->handle(), settings_dialog_.handle());
   }
   void TearDown() override {
     tcp_disconnect_all();
     tcp_connected = 0;
   }
 
-  void connect_to_sign() {
-    ASSERT_EQ(tcp_connect(), 1);
-    ASSERT_TRUE(pump_until([] { return tcp_connected == 1; }, 10000))
-        << ::testing::PrintToString(boxes_.texts());
-  }
+  void connect_to_sign() { rig::connect_to_sign(boxes_); }
 
   // Sends `command` and waits until the settings dialog has had `answers` answers.
   void send_and_wait(const std::string& command, std::size_t answers) {

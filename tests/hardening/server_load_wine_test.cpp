@@ -11,7 +11,6 @@
 
 #include "core/links/client_table.h"
 #include "core/links/tcp_link.h"
-#include "core/links/windows_command_links.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
@@ -26,15 +25,9 @@ using rig::pump_until;
 class ServerUnderLoad : public ::testing::Test {
  protected:
   void SetUp() override {
-    link_config = LinkConfiguration{};
-    link_config.interface = interface_tcp;
-    link_config.client_server = mode_server;
-    link_config.port_number = rig::env("KYZ_LINK_PORT");
-    link_config.select_number = -1;
-    link_dialog = window_.handle();
-    current_dialog = window_.handle();
+    rig::configure_server_link(rig::env("KYZ_LINK_PORT"));
+    rig::route_link_messages(window_.handle(), window_.handle());
     window_.hand_data_to_reply_handler = false;
-    install_windows_command_links();
     reset_client_table();
     sequence_step = 0;
   }
@@ -66,7 +59,7 @@ class ServerUnderLoad : public ::testing::Test {
 
 TEST_F(ServerUnderLoad, NinetySixAdaptersEachAnswerWhenChosenAndTheNinetySeventhIsTurnedAway) {
   ASSERT_EQ(tcp_listen(), 1);
-  rig::write_unix_file(rig::env("KYZ_LINK_READY"), "listening\n");
+  rig::announce_listening();
   // 97 adapters connect as fast as they can.
   ASSERT_TRUE(wait_for_clients(96, 60000)) << count_clients() << " adapters";
   rig::pump_for(1500);
@@ -90,7 +83,7 @@ TEST_F(ServerUnderLoad, NinetySixAdaptersEachAnswerWhenChosenAndTheNinetySeventh
 TEST_F(ServerUnderLoad, AdaptersLeavingTheMiddleOfTheTableAreReplacedByNewOnesInTheirSlots) {
   // The first six adapters close their connection after answering one command.
   ASSERT_TRUE(tcp_listen());
-  rig::write_unix_file(rig::env("KYZ_LINK_READY"), "listening\n");
+  rig::announce_listening();
   ASSERT_TRUE(wait_for_clients(6, 30000)) << count_clients() << " adapters";
 
   std::set<std::string> first_set;
@@ -124,7 +117,7 @@ TEST_F(ServerUnderLoad, DestinationCutOffInTheMiddleOfAnAnswerLeavesNothingForTh
   // Adapter 1 answers its first command with half a reply and closes the connection.
   window_.hand_data_to_reply_handler = true;  // as the settings dialog would
   ASSERT_TRUE(tcp_listen());
-  rig::write_unix_file(rig::env("KYZ_LINK_READY"), "listening\n");
+  rig::announce_listening();
   ASSERT_TRUE(wait_for_clients(2, 30000)) << count_clients() << " adapters";
   settings.alarm_hold_time = 30;
 

@@ -4,9 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <gtest/gtest.h>
+
+#include "core/links/serial_link.h"
 #include "core/links/tcp_link.h"
+#include "core/links/windows_command_links.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/reply_handlers.h"
+#include "core/settings/configuration.h"
 #include "core/ui/text_encoding.h"
 
 namespace kyz::rig {
@@ -133,6 +138,58 @@ int BoxLog::count(std::string_view text) const {
   for (const ShownBox& box : boxes()) n += box.text == text ? 1 : 0;
   return n;
 }
+
+bool SerialLines::open_port_and_read(std::atomic<int>& running) {
+  open_serial_port();
+  return start_serial_reader(
+      [this](std::string_view line) {
+        {
+          std::lock_guard lock(mutex_);
+          lines_.emplace_back(line);
+        }
+        serial_reply_handler(line);
+      },
+      running);
+}
+
+std::vector<std::string> SerialLines::lines() const {
+  std::lock_guard lock(mutex_);
+  return lines_;
+}
+
+void configure_client_link(const std::string& port) {
+  link_config = LinkConfiguration{};
+  link_config.interface = interface_tcp;
+  link_config.client_server = mode_client;
+  link_config.host_list[0] = {127, 0, 0, 1};
+  link_config.list_count = 1;
+  link_config.select_number = 0;
+  link_config.port_number = port;
+}
+
+void configure_server_link(const std::string& port) {
+  link_config = LinkConfiguration{};
+  link_config.interface = interface_tcp;
+  link_config.client_server = mode_server;
+  link_config.port_number = port;
+  link_config.select_number = -1;
+}
+
+void route_link_messages(HWND tcp_dialog, HWND settings_dialog) {
+  link_dialog = tcp_dialog;
+  current_dialog = settings_dialog;
+  install_windows_command_links();
+}
+
+void connect_to_sign(const BoxLog& boxes) {
+  ASSERT_EQ(tcp_connect(), 1);
+  ASSERT_TRUE(pump_until([] { return tcp_connected == 1; }, 10000))
+      << ::testing::PrintToString(boxes.texts());
+}
+
+void announce_listening() { write_unix_file(env("KYZ_LINK_READY"), "listening\n"); }
+
+std::string sign_log() { return read_unix_file(env("KYZ_LINK_LOG")); }
 
 std::string env(const char* name) {
   const char* value = std::getenv(name);

@@ -1,7 +1,8 @@
 // What the link tests under Wine share: a hidden window that stands for the open
 // TCP/IP dialog and the settings dialog (it carries the controls the links switch and
-// fill), a message pump with a deadline, a thread-safe record of the message boxes, and
-// access to the files the sign simulator writes on the Linux side.
+// fill), a message pump with a deadline, a thread-safe record of the message boxes, a
+// record of the lines the serial read thread hands on, the steps that set up and connect
+// the TCP links, and access to the files the sign simulator writes on the Linux side.
 #pragma once
 
 #include <windows.h>
@@ -70,6 +71,36 @@ class BoxLog final : public MessageBoxSink {
   mutable std::mutex mutex_;
   std::vector<ShownBox> boxes_;
 };
+
+// Keeps every line the serial read thread hands on, in order, and passes each on to the
+// serial reply handler as the program wires it.
+class SerialLines {
+ public:
+  // Opens the configured COM port and starts the read thread, which runs while
+  // `running` holds. False when the thread could not start.
+  bool open_port_and_read(std::atomic<int>& running);
+  std::vector<std::string> lines() const;
+
+ private:
+  mutable std::mutex mutex_;
+  std::vector<std::string> lines_;
+};
+
+// The client link's configuration: one host, 127.0.0.1, chosen, at `port` (the text
+// as the configuration keeps it).
+void configure_client_link(const std::string& port);
+// The server link's configuration: listening on `port`, no adapter chosen yet.
+void configure_server_link(const std::string& port);
+// Network notifications go to `tcp_dialog`, answers to `settings_dialog`, and commands
+// through the program's own links.
+void route_link_messages(HWND tcp_dialog, HWND settings_dialog);
+// Starts the client link's connect and pumps messages until it is made; a failure
+// lists the boxes shown by then.
+void connect_to_sign(const BoxLog& boxes);
+// Tells the test script the server listens, so that it starts the simulator's adapters.
+void announce_listening();
+// The sign simulator's log (KYZ_LINK_LOG); it shows CR and LF escaped.
+std::string sign_log();
 
 // An environment variable the test script sets; empty when absent.
 std::string env(const char* name);

@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <iostream>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -33,28 +32,13 @@ class SerialLinkTest : public ::testing::Test {
   }
   void TearDown() override { stop_serial_reader(); }
 
-  void open_and_read() {
-    open_serial_port();
-    ASSERT_TRUE(start_serial_reader(
-        [this](std::string_view line) {
-          {
-            std::lock_guard lock(mutex_);
-            lines_.emplace_back(line);
-          }
-          serial_reply_handler(line);  // as the program wires it
-        },
-        running_));
-  }
-  std::vector<std::string> lines() {
-    std::lock_guard lock(mutex_);
-    return lines_;
-  }
+  void open_and_read() { ASSERT_TRUE(serial_lines_.open_port_and_read(running_)); }
+  std::vector<std::string> lines() { return serial_lines_.lines(); }
   bool lines_reach(std::size_t n) { return lines().size() >= n; }
 
   BoxLog boxes_;
   std::atomic<int> running_{1};
-  std::mutex mutex_;
-  std::vector<std::string> lines_;
+  rig::SerialLines serial_lines_;
 };
 
 TEST_F(SerialLinkTest, CommandGoesOutExactlyAndItsGoIsHandled) {

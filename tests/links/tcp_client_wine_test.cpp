@@ -7,7 +7,6 @@
 #include <string>
 
 #include "core/links/tcp_link.h"
-#include "core/links/windows_command_links.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
@@ -21,29 +20,16 @@ using rig::pump_until;
 class TcpClientTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    link_config = LinkConfiguration{};
-    link_config.interface = interface_tcp;
-    link_config.client_server = mode_client;
-    link_config.host_list[0] = {127, 0, 0, 1};
-    link_config.list_count = 1;
-    link_config.select_number = 0;
     // With a leading zero, as the configuration keeps "09004".
-    link_config.port_number = "0" + rig::env("KYZ_LINK_PORT");
-    link_dialog = window_.handle();
-    current_dialog = window_.handle();
-    install_windows_command_links();
+    rig::configure_client_link("0" + rig::env("KYZ_LINK_PORT"));
+    rig::route_link_messages(window_.handle(), window_.handle());
   }
   void TearDown() override {
     tcp_disconnect_all();
     tcp_connected = 0;
   }
 
-  void connect_to_sign() {
-    ASSERT_EQ(tcp_connect(), 1);
-    ASSERT_TRUE(pump_until([] { return tcp_connected == 1; }, 10000))
-        << ::testing::PrintToString(boxes_.texts());
-  }
-  std::string sign_log() { return rig::read_unix_file(rig::env("KYZ_LINK_LOG")); }
+  void connect_to_sign() { rig::connect_to_sign(boxes_); }
 
   rig::ProbeWindow window_;
   rig::BoxLog boxes_;
@@ -61,7 +47,7 @@ TEST_F(TcpClientTest, CommandAndItsAnswerReachTheRegisteredWindow) {
   EXPECT_EQ(window_.data[0].bytes, "GO\r\n");
   EXPECT_EQ(window_.data[0].length, 4);
   EXPECT_EQ(boxes_.count("Socket ＯＫ"), 1);  // the socket reply handler ran on it
-  EXPECT_NE(sign_log().find("rx TSA\\r\\n"), std::string::npos) << sign_log();
+  EXPECT_NE(rig::sign_log().find("rx TSA\\r\\n"), std::string::npos) << rig::sign_log();
 
   // A notification for bytes the wait already took must not disturb anything.
   rig::pump_for(300);
@@ -82,7 +68,7 @@ TEST_F(TcpClientTest, SendWhileNotConnectedWarnsAndNothingReachesTheWire) {
   EXPECT_EQ(boxes_.boxes().back().kind, BoxKind::warning);
   rig::pump_for(300);
   EXPECT_TRUE(window_.data.empty());
-  EXPECT_EQ(sign_log().find(" rx "), std::string::npos) << sign_log();
+  EXPECT_EQ(rig::sign_log().find(" rx "), std::string::npos) << rig::sign_log();
 }
 
 TEST_F(TcpClientTest, SignClosingDuringTheWaitDeliversAnEmptyAnswer) {

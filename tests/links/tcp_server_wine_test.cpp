@@ -7,7 +7,6 @@
 
 #include "core/links/client_table.h"
 #include "core/links/tcp_link.h"
-#include "core/links/windows_command_links.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
@@ -21,15 +20,9 @@ using rig::pump_until;
 class TcpServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    link_config = LinkConfiguration{};
-    link_config.interface = interface_tcp;
-    link_config.client_server = mode_server;
-    link_config.port_number = rig::env("KYZ_LINK_PORT");
-    link_config.select_number = -1;
-    link_dialog = window_.handle();
-    current_dialog = window_.handle();
+    rig::configure_server_link(rig::env("KYZ_LINK_PORT"));
+    rig::route_link_messages(window_.handle(), window_.handle());
     window_.hand_data_to_reply_handler = false;
-    install_windows_command_links();
     reset_client_table();
   }
   void TearDown() override { stop_tcp_server(window_.handle()); }
@@ -37,7 +30,7 @@ class TcpServerTest : public ::testing::Test {
   void listen_for_adapters(int expected) {
     ASSERT_EQ(tcp_listen(), 1);
     EXPECT_EQ(tcp_listen(), 1);  // already listening: at once
-    rig::write_unix_file(rig::env("KYZ_LINK_READY"), "listening\n");
+    rig::announce_listening();
     ASSERT_TRUE(pump_until([&] { return count_clients() == expected; }, 30000))
         << count_clients() << " adapters";
   }
