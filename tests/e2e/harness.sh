@@ -84,6 +84,12 @@ drive() {
   "$KYZ_WINE_RUN" "$GUI_DRIVER" "$OUT/steps.txt"
 }
 
+# start_and_drive: starts the program, waits for its main window, then runs the driver
+# steps given on standard input.
+start_and_drive() {
+  drive < <(printf 'start\nwait-main-window\n'; cat)
+}
+
 # end_programs: ends every running kyz424lx, between two parts of one scenario.
 end_programs() {
   "$KYZ_WINE_RUN" "$GUI_DRIVER" --kill-all >/dev/null 2>&1 || true

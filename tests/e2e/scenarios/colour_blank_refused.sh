@@ -5,9 +5,7 @@ source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial
 configure Interface=0
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40012
 dialog "文字色の設定"
 combo 40070 8

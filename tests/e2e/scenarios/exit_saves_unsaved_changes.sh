@@ -4,9 +4,7 @@
 # without changes resets at once, without a question.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40001
 expect-no-box 1
 menu 40013
@@ -23,9 +21,7 @@ expect-data-file ${OUT}/at-exit.dat background_fill 1 1
 STEPS
 
 # The same exit with the save dialog cancelled: the program still ends, and writes nothing.
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40013
 dialog "背景色ベタ塗りの設定"
 combo 40059 1

@@ -3,9 +3,7 @@
 # all files; cancelling either does nothing.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40004
 expect-save-dialog "データ(*.dat)" "すべて(*.*)"
 cancel-save-dialog

@@ -6,9 +6,7 @@
 # again after New.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 sleep 500
 save-client-origin ${OUT}/origin.txt
 STEPS

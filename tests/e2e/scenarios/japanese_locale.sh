@@ -10,9 +10,7 @@ if ! locale -a | grep -qi '^ja_JP\.utf-\?8$'; then
 fi
 export LC_ALL=ja_JP.UTF-8
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40004
 save-dialog ${OUT}/看板の設定.dat
 expect-data-file ${OUT}/看板の設定.dat

@@ -8,9 +8,7 @@
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 configure Interface=0
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 # RS-232C: "RS-232Cの設定" opens its dialog.
 keys alt right down down down enter
 dialog "通RS-232Cの設定"

@@ -6,9 +6,7 @@ configure Interface=1
 deep="$OUT/a-folder-with-a-rather-long-name-for-sign-settings/and-one-more-level-below-it"
 mkdir -p "$deep"
 export DEEP="$deep"
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40004
 save-dialog ${DEEP}/settings-of-the-sign-in-the-main-hall.dat
 expect-data-file ${DEEP}/settings-of-the-sign-in-the-main-hall.dat

@@ -3,45 +3,27 @@
 # a click elsewhere in between starts the count again.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
+
+# corner_clicks N: N right clicks in the corner, one driver step a line.
+corner_clicks() {
+  local i
+  for ((i = 0; i < $1; i++)); do echo "right-click 5 5"; done
+}
+
+start_and_drive <<STEPS
+$(corner_clicks 9)
 expect-no-dialog "設定項目の読み込み" 0.5
 right-click 5 5
 dialog "設定項目の読み込み"
 click 2
 expect-dialog-gone
 # Nine, one elsewhere, one more: no dialog.
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
+$(corner_clicks 9)
 right-click 300 100
 right-click 5 5
 expect-no-dialog "設定項目の読み込み" 1
 # That last click counts as the first of a new run: nine more complete it.
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
-right-click 5 5
+$(corner_clicks 8)
 expect-no-dialog "設定項目の読み込み" 0.5
 right-click 5 5
 dialog "設定項目の読み込み"

@@ -3,9 +3,7 @@
 # file name: the exit afterwards still asks, and its save goes to the same file.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40004
 save-dialog ${OUT}/kept.dat
 menu 40011

@@ -4,9 +4,7 @@
 # what was chosen.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40014
 dialog "表示位置の設定"
 expect-combo 40043 0

@@ -3,9 +3,7 @@
 # without asking for a name.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40004
 save-dialog ${OUT}/settings.dat
 expect-file-lines ${OUT}/settings.dat 531

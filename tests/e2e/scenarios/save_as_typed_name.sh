@@ -3,9 +3,7 @@
 # added, and Open reads that file back by the same name.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40014
 dialog "表示位置の設定"
 combo 40091 1

@@ -5,9 +5,7 @@ source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial
 configure Interface=0
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40011
 dialog "スクロール・スピードの設定"
 # Page 1 "約12秒"; page 3 first "約 3秒", then "約 4秒"; page 32 "約 3秒".

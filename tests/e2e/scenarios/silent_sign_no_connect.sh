@@ -5,9 +5,7 @@ source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial --silent
 configure Interface=0
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 40049
 dialog "文字レベルの設定"
 click 40025

@@ -6,9 +6,7 @@ source "$(dirname "$0")/../harness.sh"
 rm -f "$COM1"
 ln -s /dev/null "$COM1"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 expect-no-box 2
 STEPS
 end_programs

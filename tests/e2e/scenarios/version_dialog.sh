@@ -2,9 +2,7 @@
 # "情報" → "KYZ424LXのﾊﾞｰｼﾞｮﾝ情報" shows the version and closes with OK.
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
-drive <<'STEPS'
-start
-wait-main-window
+start_and_drive <<'STEPS'
 menu 152
 dialog "KYZ424LXのﾊﾞｰｼﾞｮﾝ情報"
 expect-text 1001 "KYZ424LX Version 1.30"
