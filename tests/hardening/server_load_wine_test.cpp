@@ -16,22 +16,19 @@
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
 #include "tests/links/link_rig.h"
+#include "tests/links/server_link_fixture.h"
 
 namespace kyz {
 namespace {
 
 using rig::pump_until;
 
-class ServerUnderLoad : public ::testing::Test {
+class ServerUnderLoad : public rig::ServerLinkFixture {
  protected:
   void SetUp() override {
-    rig::configure_server_link(rig::env("KYZ_LINK_PORT"));
-    rig::route_link_messages(window_.handle(), window_.handle());
-    window_.hand_data_to_reply_handler = false;
-    reset_client_table();
+    ServerLinkFixture::SetUp();
     sequence_step = 0;
   }
-  void TearDown() override { stop_tcp_server(window_.handle()); }
 
   bool wait_for_clients(int expected, DWORD ms) {
     return pump_until([&] { return count_clients() == expected; }, ms);
@@ -52,9 +49,6 @@ class ServerUnderLoad : public ::testing::Test {
     if (answer.index != static_cast<WPARAM>(slot)) return "answer posted for another slot";
     return answer.bytes;
   }
-
-  rig::ProbeWindow window_;
-  rig::BoxLog boxes_;
 };
 
 TEST_F(ServerUnderLoad, NinetySixAdaptersEachAnswerWhenChosenAndTheNinetySeventhIsTurnedAway) {

@@ -11,22 +11,15 @@
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
 #include "tests/links/link_rig.h"
+#include "tests/links/server_link_fixture.h"
 
 namespace kyz {
 namespace {
 
 using rig::pump_until;
 
-class TcpServerTest : public ::testing::Test {
+class TcpServerTest : public rig::ServerLinkFixture {
  protected:
-  void SetUp() override {
-    rig::configure_server_link(rig::env("KYZ_LINK_PORT"));
-    rig::route_link_messages(window_.handle(), window_.handle());
-    window_.hand_data_to_reply_handler = false;
-    reset_client_table();
-  }
-  void TearDown() override { stop_tcp_server(window_.handle()); }
-
   void listen_for_adapters(int expected) {
     ASSERT_EQ(tcp_listen(), 1);
     EXPECT_EQ(tcp_listen(), 1);  // already listening: at once
@@ -34,9 +27,6 @@ class TcpServerTest : public ::testing::Test {
     ASSERT_TRUE(pump_until([&] { return count_clients() == expected; }, 30000))
         << count_clients() << " adapters";
   }
-
-  rig::ProbeWindow window_;
-  rig::BoxLog boxes_;
 };
 
 TEST_F(TcpServerTest, AdaptersAreListedInSlotOrderAndTheChosenRowGetsTheCommand) {
