@@ -9,6 +9,10 @@ namespace kyz {
 
 void register_settings_dialog(HWND dialog);
 
+// With a destination client chosen on the TCP server, the dialog's title becomes
+// `prefix` followed by that client's address; otherwise the template caption stays.
+void set_title_with_destination(HWND dialog, const wchar_t* prefix);
+
 // SOCKET_DATA_MESSAGE: a TCP answer is in the receive buffer; hands it to the reply
 // handler. True when `message` was that message.
 bool handle_socket_data(UINT message);

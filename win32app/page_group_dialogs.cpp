@@ -3,8 +3,6 @@
 // is the process-wide settings.page_group, so the next dialog opens on the same pages.
 #include <string>
 
-#include "core/links/client_table.h"
-#include "core/settings/configuration.h"
 #include "win32app/dialog_registration.h"
 #include "win32app/page_group_table.h"
 #include "win32app/resource_ids.h"
@@ -29,19 +27,6 @@ void show_group(HWND dialog, const PageGroupDialog& d) {
   }
 }
 
-// With a destination client chosen on the TCP server, the title names its address. In
-// client mode select_number is the chosen host of the host list, not a client slot, so
-// the template caption stays.
-void set_title(HWND dialog, const PageGroupDialog& d) {
-  const int slot = link_config.select_number;
-  if (link_config.client_server != mode_server || slot == -1) return;
-  std::wstring title = d.title_prefix;
-  if (slot >= 0 && slot < client_slot_count) {
-    for (const char* c = client_table.slot(slot).address; *c; ++c) title += wchar_t(*c);
-  }
-  SetWindowTextW(dialog, title.c_str());
-}
-
 void initialise(HWND dialog, const PageGroupDialog& d) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&d));
   register_settings_dialog(dialog);
@@ -59,7 +44,7 @@ void initialise(HWND dialog, const PageGroupDialog& d) {
     }
   }
   show_group(dialog, d);
-  set_title(dialog, d);
+  set_title_with_destination(dialog, d.title_prefix);
 }
 
 void switch_group(HWND dialog, const PageGroupDialog& d) {
