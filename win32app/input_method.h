@@ -1,0 +1,16 @@
+// The input method's open state around the dialogs where operators type or pick
+// Japanese: the title dialog switches the input method on while it is open and puts the
+// state back when it closes; the alarm dialog takes over the state the title dialog last
+// saved (closed when the title dialog has not been opened yet).
+#pragma once
+
+namespace kyz {
+
+// Remembers the active window's open state, then switches the input method on.
+void save_and_open_input_method();
+// Puts back the open state remembered by save_and_open_input_method.
+void restore_input_method();
+// Sets the active window's open state to the state last remembered.
+void apply_saved_input_method();
+
+}  // namespace kyz
