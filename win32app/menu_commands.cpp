@@ -9,6 +9,7 @@
 #include "win32app/app_state.h"
 #include "win32app/dialogs.h"
 #include "win32app/file_commands.h"
+#include "win32app/field_dialog_table.h"
 #include "win32app/file_dialogs.h"
 #include "win32app/front_panel.h"
 #include "win32app/main_window.h"
@@ -50,6 +51,11 @@ void run_menu_command(HWND window, int id) {
   MainWindowFileUi file_ui(window);
   if (const PageGroupDialog* dialog = page_group_dialog_for_menu(id)) {
     run_dialog(window, dialog->template_id, page_group_dialog_procedure,
+               reinterpret_cast<LPARAM>(dialog));
+    return;
+  }
+  if (const FieldDialog* dialog = field_dialog_for_menu(id)) {
+    run_dialog(window, dialog->template_id, field_dialog_procedure,
                reinterpret_cast<LPARAM>(dialog));
     return;
   }

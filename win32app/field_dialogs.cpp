@@ -1,0 +1,114 @@
+// The dialog procedure shared by the dialogs of field_dialog_table.h. A list's choice is
+// stored at once; each "設定" sends its own command from what is stored.
+#include <string>
+
+#include "core/settings/settings_record.h"
+#include "win32app/dialog_registration.h"
+#include "win32app/field_dialog_table.h"
+#include "win32app/resource_ids.h"
+
+namespace kyz {
+namespace {
+
+// True while a dialog fills its controls: the notifications that filling causes (the
+// hold-time box's EN_CHANGE) are not the operator's edits. UI thread only.
+bool filling = false;
+
+const FieldDialog& table_entry(HWND dialog) {
+  return *reinterpret_cast<const FieldDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+void fill_list(HWND dialog, int list_id, std::span<const wchar_t* const> entries, int shown) {
+  for (const wchar_t* entry : entries) {
+    SendDlgItemMessageW(dialog, list_id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+  }
+  // A value the list does not offer (a year outside it, "AS" in a list of pages) leaves
+  // the list without a selection.
+  const bool listed = shown >= 0 && shown < static_cast<int>(entries.size());
+  SendDlgItemMessageW(dialog, list_id, CB_SETCURSEL, listed ? static_cast<WPARAM>(shown)
+                                                            : static_cast<WPARAM>(-1), 0);
+}
+
+void initialise(HWND dialog, const FieldDialog& d) {
+  SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&d));
+  register_settings_dialog(dialog);
+  filling = true;
+  if (d.before_fill) d.before_fill();
+  for (const SettingField& field : d.fields) {
+    if (field.list_id == 0) continue;
+    fill_list(dialog, field.list_id, field.entries, field.shown ? field.shown() : *field.value);
+  }
+  if (d.terminal_rows) {
+    for (int row = 0; row < terminal_inputs; ++row) {
+      SetDlgItemTextW(dialog, IDC_TERMINAL_NUMBER_FIRST + row, std::to_wstring(row + 1).c_str());
+      fill_list(dialog, IDC_TERMINAL_PAGE_FIRST + row, d.terminal_rows->entries,
+                settings.terminal_page[row]);
+    }
+  }
+  if (d.after_fill) d.after_fill(dialog);
+  filling = false;
+  set_title_with_destination(dialog, d.title_prefix);
+}
+
+// The list `list_id` changed: where its choice goes and whether it is an unsaved change.
+void store_choice(HWND dialog, int list_id, int* value, void (*store)(int), bool marks) {
+  const auto index =
+      static_cast<int>(SendDlgItemMessageW(dialog, list_id, CB_GETCURSEL, 0, 0));
+  if (index < 0) return;
+  if (store) {
+    store(index);
+  } else {
+    *value = index;
+  }
+  if (marks) settings.modified = 1;
+}
+
+bool handle_command(HWND dialog, int id, int notification) {
+  if (id == IDCANCEL) {
+    EndDialog(dialog, IDCANCEL);
+    return true;
+  }
+  if (filling) return true;
+  const FieldDialog& d = table_entry(dialog);
+  if (d.command && d.command(dialog, id, notification)) return true;
+  for (const SettingField& field : d.fields) {
+    if (field.list_id != 0 && id == field.list_id) {
+      if (notification == CBN_SELCHANGE) {
+        store_choice(dialog, id, field.value, field.store, field.marks_modified);
+      }
+      return true;
+    }
+    if (id == field.button_id) {
+      field.send();
+      return true;
+    }
+  }
+  if (!d.terminal_rows) return false;
+  if (id == IDC_TERMINAL_SEND) {
+    d.terminal_rows->send();
+    return true;
+  }
+  const int row = id - IDC_TERMINAL_PAGE_FIRST;
+  if (row < 0 || row >= terminal_inputs) return false;
+  if (notification == CBN_SELCHANGE) {
+    store_choice(dialog, id, &settings.terminal_page[row], nullptr, true);
+  }
+  return true;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK field_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                        LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      initialise(dialog, *reinterpret_cast<const FieldDialog*>(lparam));
+      return TRUE;
+    case WM_COMMAND:
+      return handle_command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+    default:
+      return handle_socket_data(message) ? TRUE : FALSE;
+  }
+}
+
+}  // namespace kyz
