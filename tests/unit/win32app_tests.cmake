@@ -6,6 +6,7 @@ if(WIN32)
     win32app_file_commands_test.cpp
     win32app_corner_clicks_test.cpp
     win32app_exit_routine_test.cpp
+    win32app_field_dialogs_test.cpp
     win32app_resources_test.cpp
     win32app_main_window_test.cpp
     win32app_front_panel_test.cpp
