@@ -17,4 +17,21 @@ void set_title_with_destination(HWND dialog, const wchar_t* prefix);
 // handler. True when `message` was that message.
 bool handle_socket_data(UINT message);
 
+// The procedure of a table-driven settings dialog: WM_INITDIALOG carries the dialog's
+// table entry to `initialise`, WM_COMMAND goes to `command` (true when handled), and
+// SOCKET_DATA_MESSAGE to the reply handler.
+template <typename Entry, void (*initialise)(HWND, const Entry&),
+          bool (*command)(HWND, int id, int notification)>
+INT_PTR CALLBACK table_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      initialise(dialog, *reinterpret_cast<const Entry*>(lparam));
+      return TRUE;
+    case WM_COMMAND:
+      return command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+    default:
+      return handle_socket_data(message) ? TRUE : FALSE;
+  }
+}
+
 }  // namespace kyz

@@ -53,8 +53,7 @@ struct FieldDialog {
 const FieldDialog* field_dialog_for_menu(int menu_id);
 
 // The one dialog procedure of all five; WM_INITDIALOG carries the table entry.
-INT_PTR CALLBACK field_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                        LPARAM lparam);
+extern const DLGPROC field_dialog_procedure;
 
 // The alarm hold time typed into its box: at most the first three characters, decimal
 // digits up to the first other character; none gives 0. Always 0..999.

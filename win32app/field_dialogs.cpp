@@ -98,17 +98,7 @@ bool handle_command(HWND dialog, int id, int notification) {
 
 }  // namespace
 
-INT_PTR CALLBACK field_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                        LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      initialise(dialog, *reinterpret_cast<const FieldDialog*>(lparam));
-      return TRUE;
-    case WM_COMMAND:
-      return handle_command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
-    default:
-      return handle_socket_data(message) ? TRUE : FALSE;
-  }
-}
+const DLGPROC field_dialog_procedure =
+    table_dialog_procedure<FieldDialog, initialise, handle_command>;
 
 }  // namespace kyz

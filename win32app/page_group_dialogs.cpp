@@ -90,17 +90,7 @@ bool handle_command(HWND dialog, int id, int notification) {
 
 }  // namespace
 
-INT_PTR CALLBACK page_group_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                             LPARAM lparam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      initialise(dialog, *reinterpret_cast<const PageGroupDialog*>(lparam));
-      return TRUE;
-    case WM_COMMAND:
-      return handle_command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
-    default:
-      return handle_socket_data(message) ? TRUE : FALSE;
-  }
-}
+const DLGPROC page_group_dialog_procedure =
+    table_dialog_procedure<PageGroupDialog, initialise, handle_command>;
 
 }  // namespace kyz

@@ -39,7 +39,6 @@ extern const wchar_t* const page_group_texts[page_group_count];
 const PageGroupDialog* page_group_dialog_for_menu(int menu_id);
 
 // The one dialog procedure of all five; WM_INITDIALOG carries the table entry.
-INT_PTR CALLBACK page_group_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                             LPARAM lparam);
+extern const DLGPROC page_group_dialog_procedure;
 
 }  // namespace kyz
