@@ -29,7 +29,6 @@ combo 40023 6
 click 40044
 expect-box "Success" "設定完了" none OK
 combo 40045 1
-expect-combo-text 40045 "停止"
 click 40046
 expect-box "Success" "設定完了" none OK
 combo 40047 0
@@ -37,7 +36,6 @@ expect-combo-text 40047 "　表示"
 click 40048
 expect-box "Success" "設定完了" none OK
 combo 40158 1
-expect-combo-text 40158 "リモート"
 click 40159
 expect-box "Success" "設定完了" none OK
 click 2
