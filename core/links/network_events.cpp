@@ -43,8 +43,7 @@ void connect_notification(SOCKET socket, int error) {
     return;
   }
   success_box("Socket 接続 OK");
-  EnableWindow(GetDlgItem(link_dialog, client_connect_button), FALSE);
-  EnableWindow(GetDlgItem(link_dialog, client_disconnect_button), TRUE);
+  if (link_dialog_events) link_dialog_events->connected();
   tcp_connected = 1;
 }
 
@@ -65,7 +64,7 @@ void handle_network_event(SOCKET socket, LPARAM event_word) {
       connect_notification(socket, WSAGETSELECTERROR(event_word));
       break;
     case FD_CLOSE:
-      close_link_socket(link_dialog, socket);
+      close_link_socket(socket);
       break;
     default: {
       std::string text = "ﾈｯﾄﾜｰｸ･ｴﾗｰ(event " + std::to_string(event) + ")";
@@ -75,13 +74,13 @@ void handle_network_event(SOCKET socket, LPARAM event_word) {
   }
 }
 
-void close_link_socket(HWND window, SOCKET socket) {
+void close_link_socket(SOCKET socket) {
   shut_and_close(socket);
   // The handle is closed: forget it, so that no later send or close reaches a handle
   // the system may already have given to another socket.
   if (socket == link_socket) link_socket = 0;
   client_table.release(client_table.slot_of(socket));
-  refresh_client_list(window);
+  refresh_client_list();
 }
 
 void tcp_disconnect_all() {
@@ -91,7 +90,7 @@ void tcp_disconnect_all() {
   }
   for (int slot = 1; slot <= max_clients; ++slot) {
     if (client_table.holds_client(slot)) {
-      close_link_socket(link_dialog, static_cast<SOCKET>(client_table.slot(slot).socket));
+      close_link_socket(static_cast<SOCKET>(client_table.slot(slot).socket));
     }
   }
   release_winsock();

@@ -53,13 +53,12 @@ int tcp_connect() {
   return 1;
 }
 
-void disconnect_tcp_client(HWND dialog) {
+void disconnect_tcp_client() {
   if (tcp_connected != 1) return;
   tcp_disconnect_all();
   tcp_connected = 0;
   success_box("Socket 切断 OK");
-  EnableWindow(GetDlgItem(dialog, client_connect_button), TRUE);
-  EnableWindow(GetDlgItem(dialog, client_disconnect_button), FALSE);
+  if (link_dialog_events) link_dialog_events->disconnected();
 }
 
 }  // namespace kyz

@@ -1,5 +1,7 @@
 #include "core/links/tcp_destination.h"
 
+#include <cstdio>
+
 namespace kyz {
 
 std::optional<std::uint16_t> tcp_port_from_text(std::string_view text) {
@@ -15,6 +17,13 @@ std::optional<std::uint16_t> tcp_port_from_text(std::string_view text) {
 std::string dotted_address(const HostAddress& host) {
   return std::to_string(host[0]) + '.' + std::to_string(host[1]) + '.' +
          std::to_string(host[2]) + '.' + std::to_string(host[3]);
+}
+
+std::string host_list_row(const HostAddress& host) {
+  char row[19];
+  std::snprintf(row, sizeof row, "%03u .%03u .%03u .%03u", unsigned{host[0]}, unsigned{host[1]},
+                unsigned{host[2]}, unsigned{host[3]});
+  return row;
 }
 
 std::optional<std::string> selected_host_address(const LinkConfiguration& config) {

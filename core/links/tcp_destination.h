@@ -19,6 +19,10 @@ std::optional<std::uint16_t> tcp_port_from_text(std::string_view text);
 // "192.168.1.10": four plain decimal octets, octet 0 first.
 std::string dotted_address(const HostAddress& host);
 
+// The row of the host list: each octet as three digits, the first three followed by a
+// blank and a full stop ("010 .000 .000 .005"), 18 characters.
+std::string host_list_row(const HostAddress& host);
+
 // The dotted address of host `select_number`; empty when it names no entry of the list.
 std::optional<std::string> selected_host_address(const LinkConfiguration& config);
 

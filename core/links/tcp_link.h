@@ -12,6 +12,8 @@
 #include <atomic>
 #include <string_view>
 
+#include "core/links/link_dialog_events.h"
+
 namespace kyz {
 
 // Network notifications for the open TCP/IP dialog: wParam = socket, LOWORD(lParam) =
@@ -21,22 +23,15 @@ inline constexpr UINT SOCKET_EVENT_MESSAGE = 1154;  // WM_USER + 130
 // (client-table slot, 0 for the client socket), lParam = 0.
 inline constexpr UINT SOCKET_DATA_MESSAGE = 1126;   // WM_USER + 102
 
-// Control ids of the TCP/IP dialogs that the links switch and fill.
-inline constexpr int client_connect_button = 1049;     // "接続"
-inline constexpr int client_disconnect_button = 1048;  // "切断"
-inline constexpr int server_connect_button = 1;        // "接続"
-inline constexpr int server_disconnect_button = 1000;  // "切断"
-inline constexpr int server_port_box = 1004;
-inline constexpr int server_destination_box = 1003;
-inline constexpr int server_client_list = 1002;
-
 // The answer wait gives up after this many failed receive attempts.
 inline constexpr long answer_attempt_limit = 1000000;
 
 // Link state, one instance each.
 extern SOCKET link_socket;    // client socket, or in server mode the listening socket; 0 none
 extern int tcp_connected;     // 1 while commands may go out over TCP
-extern HWND link_dialog;      // the TCP/IP dialog that is (or was last) open
+extern HWND link_dialog;      // the TCP/IP dialog that is (or was last) open: the window
+                              // the network notifications are posted to. What the links
+                              // show in it goes through link_dialog_events.
 extern HWND current_dialog;   // the settings dialog that registered last
 
 // The answer wait and the serial read thread run only while this flag is non-zero. The
@@ -46,24 +41,24 @@ void set_link_running_flag(const std::atomic<int>* running);
 // Client: starts a connection to host select_number at port_number. 1 = connection
 // pending or made (the connect notification tells the outcome), 0 = failed and reported.
 int tcp_connect();
-// "切断" of the client dialog `dialog`: only while connected.
-void disconnect_tcp_client(HWND dialog);
+// "切断" of the client dialog: only while connected.
+void disconnect_tcp_client();
 
 // Server: starts listening on port_number. 1 = listening (also when it already was).
 int tcp_listen();
 // Accepts a pending adapter into the lowest free slot of the client table.
 void accept_client();
-// Rebuilds the server dialog's client list, buttons and port box from the table.
-void refresh_client_list(HWND window);
+// Tells the server dialog the adapters of the table and the chosen destination.
+void refresh_client_list();
 // Double click on row `row` of the server dialog's client list.
-void choose_destination(HWND dialog, int row);
+void choose_destination(int row);
 // "切断" of the server dialog: closes everything and resets the dialog.
-void stop_tcp_server(HWND dialog);
+void stop_tcp_server();
 
 // Both: every SOCKET_EVENT_MESSAGE of the TCP/IP dialogs.
 void handle_network_event(SOCKET socket, LPARAM event_word);
 // Ends one connection and frees its client slot.
-void close_link_socket(HWND window, SOCKET socket);
+void close_link_socket(SOCKET socket);
 // Closes the link socket and every client, releases WinSock, empties the client table.
 void tcp_disconnect_all();
 

@@ -12,6 +12,7 @@ SOCKET link_socket = 0;
 int tcp_connected = 0;
 HWND link_dialog = nullptr;
 HWND current_dialog = nullptr;
+LinkDialogEvents* link_dialog_events = nullptr;
 
 namespace {
 bool winsock_started = false;

@@ -3,6 +3,7 @@
 #include <winsock.h>
 
 #include <string>
+#include <vector>
 
 #include "core/links/client_table.h"
 #include "core/links/tcp_destination.h"
@@ -10,7 +11,6 @@
 #include "core/links/winsock_session.h"
 #include "core/settings/configuration.h"
 #include "core/ui/message_boxes.h"
-#include "core/ui/text_encoding.h"
 
 namespace kyz {
 
@@ -25,10 +25,6 @@ int stop_listening(SOCKET socket) {
   link_socket = 0;
   release_winsock();
   return 0;
-}
-
-void show_text(HWND dialog, int id, const std::string& text) {
-  SetDlgItemTextW(dialog, id, utf8_to_wide(text).c_str());
 }
 
 }  // namespace
@@ -81,37 +77,25 @@ void accept_client() {
     return;
   }
   client_table.store(slot, static_cast<SocketHandle>(s), inet_ntoa(from.sin_addr));
-  refresh_client_list(link_dialog);
+  refresh_client_list();
 }
 
-void refresh_client_list(HWND window) {
-  const int clients = count_clients();
-  if (clients > 0) {
-    EnableWindow(GetDlgItem(window, server_connect_button), FALSE);
-    EnableWindow(GetDlgItem(window, server_port_box), FALSE);
-    HWND list = GetDlgItem(window, server_client_list);
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    for (int slot : client_table.listed_slots()) {
-      const std::wstring address = utf8_to_wide(client_table.slot(slot).address);
-      SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(address.c_str()));
-    }
-  } else {
-    EnableWindow(GetDlgItem(window, server_disconnect_button), FALSE);
-    // The last adapter has gone: no row may still show it.
-    SendDlgItemMessageW(window, server_client_list, LB_RESETCONTENT, 0, 0);
+void refresh_client_list() {
+  if (!link_dialog_events) return;
+  std::vector<std::string> addresses;
+  for (int slot : client_table.listed_slots()) {
+    addresses.emplace_back(client_table.slot(slot).address);
   }
+  link_dialog_events->clients_changed(addresses);
   // The chosen slot's address, or its blank once that adapter has gone, so the box
   // never names an adapter that commands can no longer reach.
   const int chosen = link_config.select_number;
   if (chosen >= 1 && chosen <= max_clients) {
-    show_text(window, server_destination_box, client_table.slot(chosen).address);
+    link_dialog_events->destination_shown(client_table.slot(chosen).address);
   }
-  SendDlgItemMessageW(window, server_port_box, EM_LIMITTEXT, 5, 0);
-  show_text(window, server_port_box, link_config.port_number);
 }
 
-void choose_destination(HWND dialog, int row) {
+void choose_destination(int row) {
   if (count_clients() == 0) {
     link_config.select_number = -1;
     return;
@@ -119,16 +103,17 @@ void choose_destination(HWND dialog, int row) {
   const int slot = client_table.slot_for_row(row);
   if (slot == 0) return;  // no row selected, or a row that shows no client
   link_config.select_number = slot;
-  show_text(dialog, server_destination_box, client_table.slot(slot).address);
+  if (link_dialog_events) link_dialog_events->destination_shown(client_table.slot(slot).address);
   tcp_connected = 1;
 }
 
-void stop_tcp_server(HWND dialog) {
+void stop_tcp_server() {
   tcp_disconnect_all();
-  EnableWindow(GetDlgItem(dialog, server_connect_button), TRUE);
-  EnableWindow(GetDlgItem(dialog, server_disconnect_button), FALSE);
-  show_text(dialog, server_destination_box, std::string(16, ' '));
-  SendDlgItemMessageW(dialog, server_client_list, LB_RESETCONTENT, 0, 0);
+  if (link_dialog_events) {
+    link_dialog_events->disconnected();
+    link_dialog_events->destination_shown(std::string(16, ' '));
+    link_dialog_events->clients_changed({});
+  }
   link_config.select_number = -1;
   tcp_connected = 0;
 }

@@ -93,7 +93,7 @@ class HostileTcpSign : public ::testing::Test {
     reset_settings(settings);
     tcp_dialog_.emplace();
     tcp_dialog_->hand_data_to_reply_handler = false;  // the TCP/IP dialogs drop data
-    rig::route_link_messages(tcp_dialog_->handle(), settings_dialog_.handle());
+    rig::route_link_messages(*tcp_dialog_, settings_dialog_.handle());
   }
   void TearDown() override {
     tcp_disconnect_all();
@@ -151,7 +151,7 @@ TEST_F(HostileTcpSign, SignClosingInTheMiddleOfAnAnswerLeavesNothingBehindForThe
 
   // The operator disconnects and connects again; the half reply must not be glued to
   // the first answer of the new connection.
-  disconnect_tcp_client(tcp_dialog_->handle());
+  disconnect_tcp_client();
   connect_to_sign();
   send_and_wait("TSA\r\n", 3);
   EXPECT_EQ(settings_dialog_.data[2].bytes, "GO\r\n");
@@ -160,7 +160,7 @@ TEST_F(HostileTcpSign, SignClosingInTheMiddleOfAnAnswerLeavesNothingBehindForThe
 
   send_and_wait("RADT\r\n", 4);  // this connection's second command: cut again
   ASSERT_TRUE(pump_until([] { return link_socket == 0; }, 5000));
-  disconnect_tcp_client(tcp_dialog_->handle());
+  disconnect_tcp_client();
   connect_to_sign();
   send_and_wait("RADT\r\n", 5);
   EXPECT_EQ(settings_dialog_.data[4].bytes, "ADT030\r\n");

@@ -40,7 +40,7 @@ class ServerUnderLoad : public rig::ServerLinkFixture {
     int row = 0;
     while (row < static_cast<int>(rows.size()) && rows[static_cast<std::size_t>(row)] != slot) ++row;
     if (row == static_cast<int>(rows.size())) return "slot " + std::to_string(slot) + " is empty";
-    choose_destination(window_.handle(), row);
+    choose_destination(row);
     if (link_config.select_number != slot) return "row chose another slot";
     const std::size_t before = window_.data.size();
     send_command("RADT\r\n");
@@ -58,7 +58,7 @@ TEST_F(ServerUnderLoad, NinetySixAdaptersEachAnswerWhenChosenAndTheNinetySeventh
   ASSERT_TRUE(wait_for_clients(96, 60000)) << count_clients() << " adapters";
   rig::pump_for(1500);
   EXPECT_EQ(count_clients(), 96);
-  EXPECT_EQ(window_.list_rows().size(), 96u);
+  EXPECT_EQ(window_.list_rows.size(), 96u);
   EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
 
   // Every slot reaches its own adapter: 96 different answers out of adapters 1..97.
@@ -88,7 +88,7 @@ TEST_F(ServerUnderLoad, AdaptersLeavingTheMiddleOfTheTableAreReplacedByNewOnesIn
   }
   ASSERT_TRUE(wait_for_clients(3, 5000)) << count_clients() << " adapters";
   EXPECT_EQ(client_table.listed_slots(), (std::vector<int>{1, 3, 6}));
-  EXPECT_EQ(window_.list_rows(), std::vector<std::string>(3, "127.0.0.1"));
+  EXPECT_EQ(window_.list_rows, std::vector<std::string>(3, "127.0.0.1"));
   // The destination left: the next send reports it, and nothing is waited for.
   send_command("RADT\r\n");
   EXPECT_EQ(boxes_.texts(), std::vector<std::string>{"Socket 送信"});

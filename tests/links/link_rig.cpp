@@ -12,30 +12,12 @@
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"
-#include "core/ui/text_encoding.h"
 
 namespace kyz::rig {
 
 namespace {
 
 constexpr wchar_t class_name[] = L"KyzLinkProbe";
-
-struct Child {
-  const wchar_t* kind;
-  int id;
-  DWORD style;
-};
-
-// The controls of the TCP/IP dialogs that the links touch.
-constexpr Child children[] = {
-    {L"LISTBOX", server_client_list, WS_CHILD | LBS_NOTIFY},
-    {L"EDIT", server_destination_box, WS_CHILD | ES_READONLY},
-    {L"EDIT", server_port_box, WS_CHILD},
-    {L"BUTTON", server_connect_button, WS_CHILD},
-    {L"BUTTON", server_disconnect_button, WS_CHILD},
-    {L"BUTTON", client_connect_button, WS_CHILD},
-    {L"BUTTON", client_disconnect_button, WS_CHILD},
-};
 
 }  // namespace
 
@@ -48,13 +30,32 @@ ProbeWindow::ProbeWindow() {
   hwnd_ = CreateWindowW(class_name, L"link probe", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
                         nullptr, wc.hInstance, nullptr);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  for (const Child& c : children) {
-    CreateWindowW(c.kind, L"", c.style, 0, 0, 100, 100, hwnd_,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), wc.hInstance, nullptr);
-  }
 }
 
-ProbeWindow::~ProbeWindow() { DestroyWindow(hwnd_); }
+ProbeWindow::~ProbeWindow() {
+  if (link_dialog_events == this) link_dialog_events = nullptr;
+  DestroyWindow(hwnd_);
+}
+
+void ProbeWindow::connected() {
+  link_shown_up = true;
+  ++events;
+}
+
+void ProbeWindow::disconnected() {
+  link_shown_up = false;
+  ++events;
+}
+
+void ProbeWindow::clients_changed(const std::vector<std::string>& addresses) {
+  list_rows = addresses;
+  ++events;
+}
+
+void ProbeWindow::destination_shown(std::string_view address) {
+  destination = address;
+  ++events;
+}
 
 LRESULT CALLBACK ProbeWindow::procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* self = reinterpret_cast<ProbeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -72,28 +73,6 @@ LRESULT CALLBACK ProbeWindow::procedure(HWND hwnd, UINT message, WPARAM wparam, 
     return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
-}
-
-std::vector<std::string> ProbeWindow::list_rows() const {
-  HWND list = GetDlgItem(hwnd_, server_client_list);
-  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  std::vector<std::string> rows;
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t row[64] = {};
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
-    rows.push_back(wide_to_utf8(row));
-  }
-  return rows;
-}
-
-std::string ProbeWindow::control_text(int id) const {
-  wchar_t text[256] = {};
-  GetDlgItemTextW(hwnd_, id, text, 256);
-  return wide_to_utf8(text);
-}
-
-bool ProbeWindow::control_enabled(int id) const {
-  return IsWindowEnabled(GetDlgItem(hwnd_, id)) != FALSE;
 }
 
 bool pump_until(const std::function<bool()>& done, DWORD timeout_ms) {
@@ -175,8 +154,9 @@ void configure_server_link(const std::string& port) {
   link_config.select_number = -1;
 }
 
-void route_link_messages(HWND tcp_dialog, HWND settings_dialog) {
-  link_dialog = tcp_dialog;
+void route_link_messages(ProbeWindow& tcp_dialog, HWND settings_dialog) {
+  link_dialog = tcp_dialog.handle();
+  link_dialog_events = &tcp_dialog;
   current_dialog = settings_dialog;
   install_windows_command_links();
 }

@@ -1,6 +1,6 @@
 // What the link tests under Wine share: a hidden window that stands for the open
-// TCP/IP dialog and the settings dialog (it carries the controls the links switch and
-// fill), a message pump with a deadline, a thread-safe record of the message boxes, a
+// TCP/IP dialog and the settings dialog (it records what the links tell the dialog),
+// a message pump with a deadline, a thread-safe record of the message boxes, a
 // record of the lines the serial read thread hands on, the steps that set up and connect
 // the TCP links, and access to the files the sign simulator writes on the Linux side.
 #pragma once
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/links/link_dialog_events.h"
 #include "core/ui/message_boxes.h"
 
 namespace kyz::rig {
@@ -24,15 +25,21 @@ struct SocketData {
   int length;          // received_length when the message was handled
 };
 
-class ProbeWindow {
+class ProbeWindow final : public LinkDialogEvents {
  public:
   ProbeWindow();
-  ~ProbeWindow();
+  ~ProbeWindow() override;
   HWND handle() const { return hwnd_; }
-  // Rows of the client list box.
-  std::vector<std::string> list_rows() const;
-  std::string control_text(int id) const;
-  bool control_enabled(int id) const;
+
+  // What the links told the dialog last, and how often they told it anything.
+  void connected() override;
+  void disconnected() override;
+  void clients_changed(const std::vector<std::string>& addresses) override;
+  void destination_shown(std::string_view address) override;
+  bool link_shown_up = false;           // last connected() (true) or disconnected()
+  std::vector<std::string> list_rows;   // last clients_changed()
+  std::string destination;              // last destination_shown()
+  int events = 0;
 
   std::vector<SocketData> data;  // every SOCKET_DATA_MESSAGE, in order
   bool hand_data_to_reply_handler = true;
@@ -91,9 +98,9 @@ class SerialLines {
 void configure_client_link(const std::string& port);
 // The server link's configuration: listening on `port`, no adapter chosen yet.
 void configure_server_link(const std::string& port);
-// Network notifications go to `tcp_dialog`, answers to `settings_dialog`, and commands
-// through the program's own links.
-void route_link_messages(HWND tcp_dialog, HWND settings_dialog);
+// Network notifications and what the links show go to `tcp_dialog`, answers to
+// `settings_dialog`, and commands through the program's own links.
+void route_link_messages(ProbeWindow& tcp_dialog, HWND settings_dialog);
 // Starts the client link's connect and pumps messages until it is made; a failure
 // lists the boxes shown by then.
 void connect_to_sign(const BoxLog& boxes);

@@ -16,11 +16,11 @@ class ServerLinkFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     configure_server_link(env("KYZ_LINK_PORT"));
-    route_link_messages(window_.handle(), window_.handle());
+    route_link_messages(window_, window_.handle());
     window_.hand_data_to_reply_handler = false;
     reset_client_table();
   }
-  void TearDown() override { stop_tcp_server(window_.handle()); }
+  void TearDown() override { stop_tcp_server(); }
 
   ProbeWindow window_;
   BoxLog boxes_;

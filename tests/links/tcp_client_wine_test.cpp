@@ -22,7 +22,7 @@ class TcpClientTest : public ::testing::Test {
   void SetUp() override {
     // With a leading zero, as the configuration keeps "09004".
     rig::configure_client_link("0" + rig::env("KYZ_LINK_PORT"));
-    rig::route_link_messages(window_.handle(), window_.handle());
+    rig::route_link_messages(window_, window_.handle());
   }
   void TearDown() override {
     tcp_disconnect_all();
@@ -38,8 +38,7 @@ class TcpClientTest : public ::testing::Test {
 TEST_F(TcpClientTest, CommandAndItsAnswerReachTheRegisteredWindow) {
   connect_to_sign();
   EXPECT_EQ(boxes_.texts(), std::vector<std::string>{"Socket 接続 OK"});
-  EXPECT_FALSE(window_.control_enabled(client_connect_button));
-  EXPECT_TRUE(window_.control_enabled(client_disconnect_button));
+  EXPECT_TRUE(window_.link_shown_up);
 
   send_command("TSA\r\n");
   ASSERT_TRUE(pump_until([&] { return !window_.data.empty(); }, 5000));
@@ -53,16 +52,16 @@ TEST_F(TcpClientTest, CommandAndItsAnswerReachTheRegisteredWindow) {
   rig::pump_for(300);
   EXPECT_EQ(window_.data.size(), 1u);
 
-  disconnect_tcp_client(window_.handle());
+  disconnect_tcp_client();
   EXPECT_EQ(tcp_connected, 0);
   EXPECT_EQ(link_socket, 0u);
   EXPECT_EQ(boxes_.texts().back(), "Socket 切断 OK");
-  EXPECT_TRUE(window_.control_enabled(client_connect_button));
+  EXPECT_FALSE(window_.link_shown_up);
 }
 
 TEST_F(TcpClientTest, SendWhileNotConnectedWarnsAndNothingReachesTheWire) {
   connect_to_sign();
-  disconnect_tcp_client(window_.handle());
+  disconnect_tcp_client();
   send_command("TSA\r\n");
   EXPECT_EQ(boxes_.texts().back(), "Socket が接続されていません");
   EXPECT_EQ(boxes_.boxes().back().kind, BoxKind::warning);
@@ -128,7 +127,7 @@ TEST_F(TcpClientTest, RefusedConnectIsAFailure) {
   EXPECT_EQ(boxes_.boxes()[0].kind, BoxKind::plain_stop);
   EXPECT_EQ(tcp_connected, 0);
   EXPECT_EQ(link_socket, 0u);
-  EXPECT_TRUE(window_.control_enabled(client_connect_button));
+  EXPECT_EQ(window_.events, 0);  // "接続" stays as it was
   EXPECT_EQ(link_ready(), 0);
 }
 
@@ -146,12 +145,9 @@ TEST_F(TcpClientTest, SelectionOrPortThatNamesNoDestinationCannotConnect) {
 }
 
 TEST_F(TcpClientTest, DisconnectWhileNotConnectedDoesNothing) {
-  EnableWindow(GetDlgItem(window_.handle(), client_connect_button), TRUE);
-  EnableWindow(GetDlgItem(window_.handle(), client_disconnect_button), FALSE);
-  disconnect_tcp_client(window_.handle());
+  disconnect_tcp_client();
   EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
-  EXPECT_TRUE(window_.control_enabled(client_connect_button));
-  EXPECT_FALSE(window_.control_enabled(client_disconnect_button));
+  EXPECT_EQ(window_.events, 0);
   EXPECT_EQ(tcp_connected, 0);
 }
 

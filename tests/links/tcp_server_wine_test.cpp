@@ -31,15 +31,13 @@ class TcpServerTest : public rig::ServerLinkFixture {
 
 TEST_F(TcpServerTest, AdaptersAreListedInSlotOrderAndTheChosenRowGetsTheCommand) {
   listen_for_adapters(3);
-  EXPECT_EQ(window_.list_rows(), std::vector<std::string>(3, "127.0.0.1"));
-  EXPECT_FALSE(window_.control_enabled(server_connect_button));
-  EXPECT_EQ(window_.control_text(server_port_box), link_config.port_number);
+  EXPECT_EQ(window_.list_rows, std::vector<std::string>(3, "127.0.0.1"));
   EXPECT_EQ(tcp_connected, 0);
 
-  choose_destination(window_.handle(), 1);
+  choose_destination(1);
   EXPECT_EQ(link_config.select_number, 2);
   EXPECT_EQ(tcp_connected, 1);
-  EXPECT_EQ(window_.control_text(server_destination_box), "127.0.0.1");
+  EXPECT_EQ(window_.destination, "127.0.0.1");
 
   send_command("RADT\r\n");
   ASSERT_TRUE(pump_until([&] { return !window_.data.empty(); }, 5000));
@@ -47,10 +45,11 @@ TEST_F(TcpServerTest, AdaptersAreListedInSlotOrderAndTheChosenRowGetsTheCommand)
   EXPECT_EQ(window_.data[0].bytes, "ADT002\r\n");
   EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
 
-  stop_tcp_server(window_.handle());
+  stop_tcp_server();
   EXPECT_EQ(count_clients(), 0);
-  EXPECT_TRUE(window_.list_rows().empty());
-  EXPECT_EQ(window_.control_text(server_destination_box), std::string(16, ' '));
+  EXPECT_FALSE(window_.link_shown_up);
+  EXPECT_TRUE(window_.list_rows.empty());
+  EXPECT_EQ(window_.destination, std::string(16, ' '));
   EXPECT_EQ(link_config.select_number, -1);
   EXPECT_EQ(tcp_connected, 0);
   EXPECT_EQ(link_socket, 0u);
@@ -61,14 +60,14 @@ TEST_F(TcpServerTest, HoldsNinetySixAdaptersAndClosesTheNextAtOnce) {
   // The 97th adapter is accepted and closed; nothing is shown and nothing changes.
   rig::pump_for(1500);
   EXPECT_EQ(count_clients(), 96);
-  EXPECT_EQ(window_.list_rows().size(), 96u);
+  EXPECT_EQ(window_.list_rows.size(), 96u);
   EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
 }
 
 TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
   // Adapter 2 closes its connection after answering its first command.
   listen_for_adapters(3);
-  choose_destination(window_.handle(), 1);
+  choose_destination(1);
   send_command("RADT\r\n");
   ASSERT_TRUE(pump_until([&] { return !window_.data.empty(); }, 5000));
   EXPECT_EQ(window_.data[0].bytes, "ADT002\r\n");
@@ -76,9 +75,9 @@ TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
   ASSERT_TRUE(pump_until([] { return count_clients() == 2; }, 5000));
   EXPECT_FALSE(client_table.holds_client(2));
   // The destination box no longer names the adapter that left: it shows its freed slot.
-  EXPECT_EQ(window_.control_text(server_destination_box), " ");
+  EXPECT_EQ(window_.destination, " ");
   // The list shows the two adapters left, and its rows still choose their own slots.
-  EXPECT_EQ(window_.list_rows().size(), 2u);
+  EXPECT_EQ(window_.list_rows.size(), 2u);
   EXPECT_EQ(client_table.slot_for_row(1), 3);
   EXPECT_EQ(link_config.select_number, 2);
   EXPECT_EQ(tcp_connected, 1);
@@ -88,8 +87,8 @@ TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
   rig::pump_for(200);
   EXPECT_EQ(window_.data.size(), 1u);
 
-  choose_destination(window_.handle(), 1);  // now slot 3, adapter 3
-  EXPECT_EQ(window_.control_text(server_destination_box), "127.0.0.1");
+  choose_destination(1);  // now slot 3, adapter 3
+  EXPECT_EQ(window_.destination, "127.0.0.1");
   send_command("RADT\r\n");
   ASSERT_TRUE(pump_until([&] { return window_.data.size() == 2; }, 5000));
   EXPECT_EQ(window_.data[1].index, 3u);
@@ -99,14 +98,12 @@ TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
 TEST_F(TcpServerTest, LastAdapterLeavingEmptiesTheListAndTheDestinationBox) {
   // The only adapter closes its connection after answering its first command.
   listen_for_adapters(1);
-  EnableWindow(GetDlgItem(window_.handle(), server_disconnect_button), TRUE);  // as after a start
-  choose_destination(window_.handle(), 0);
-  EXPECT_EQ(window_.control_text(server_destination_box), "127.0.0.1");
+  choose_destination(0);
+  EXPECT_EQ(window_.destination, "127.0.0.1");
   send_command("RADT\r\n");
   ASSERT_TRUE(pump_until([] { return count_clients() == 0; }, 5000));
-  EXPECT_TRUE(window_.list_rows().empty());
-  EXPECT_EQ(window_.control_text(server_destination_box), " ");
-  EXPECT_FALSE(window_.control_enabled(server_disconnect_button));
+  EXPECT_TRUE(window_.list_rows.empty());
+  EXPECT_EQ(window_.destination, " ");
   EXPECT_EQ(tcp_connected, 1);  // until "切断"; the next send reports the failed send
 }
 
