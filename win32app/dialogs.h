@@ -13,6 +13,10 @@ INT_PTR CALLBACK serial_port_dialog_procedure(HWND dialog, UINT message, WPARAM 
                                               LPARAM lparam);
 INT_PTR CALLBACK client_server_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
                                                 LPARAM lparam);
+INT_PTR CALLBACK tcp_client_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                             LPARAM lparam);
+INT_PTR CALLBACK tcp_server_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                             LPARAM lparam);
 // The maintenance read-back dialog; for now it only shows its notice and closes.
 INT_PTR CALLBACK read_back_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
                                             LPARAM lparam);

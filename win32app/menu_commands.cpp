@@ -73,6 +73,13 @@ void run_menu_command(HWND window, int id) {
       run_dialog(window, IDD_CLIENT_SERVER, client_server_dialog_procedure);
       update_main_window_title(window);
       break;
+    case IDM_TCP_IP:
+      if (link_config.client_server == mode_server) {
+        run_dialog(window, IDD_TCP_SERVER, tcp_server_dialog_procedure);
+      } else {
+        run_dialog(window, IDD_TCP_CLIENT, tcp_client_dialog_procedure);
+      }
+      break;
     case IDM_READ_BACK: run_dialog(window, IDD_READ_BACK, read_back_dialog_procedure); break;
     case IDM_VERSION: run_dialog(window, IDD_VERSION, version_dialog_procedure); break;
     default: break;  // the remaining dialogs are not part of the program yet

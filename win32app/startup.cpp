@@ -1,6 +1,7 @@
 // Entry of kyz424lx: one instance only, the main window, the settings and the link
 // configuration, the serial link's read thread in RS-232C mode, then the message loop.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "core/links/client_table.h"
 #include "core/links/serial_link.h"
@@ -33,6 +34,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
   instance_mutex = CreateMutexW(nullptr, FALSE, L"TCP_X_Mutex");
+
+  // The TCP/IP client dialog's address box is a common control.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_INTERNET_CLASSES};
+  InitCommonControlsEx(&controls);
 
   kyz::set_link_running_flag(&kyz::app_running);
   kyz::install_windows_command_links();

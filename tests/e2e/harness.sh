@@ -57,24 +57,63 @@ serial_rig() {
 
 # signsim_on_serial [OPTIONS...]: signsim behind COM1; its exact received bytes go to
 # $RECEIVED. Skips the test when signsim has not been built.
-signsim_on_serial() {
+require_signsim() {
   if [ ! -x "${KYZ_SIGNSIM:-}" ]; then
     echo "SKIP: signsim is not built at '${KYZ_SIGNSIM:-}' (build the native tree first)"
     exit 77
   fi
+}
+
+# wait_for_file FILE: until FILE has content (10 s), or while $SIGNSIM_PID runs.
+wait_for_file() {
+  local i
+  for i in $(seq 1 200); do
+    [ -s "$1" ] && return 0
+    [ -n "$SIGNSIM_PID" ] && ! kill -0 "$SIGNSIM_PID" 2>/dev/null && break
+    sleep 0.05
+  done
+  echo "no $1: $(cat "$OUT"/signsim.out 2>/dev/null)"
+  exit 1
+}
+
+signsim_on_serial() {
+  require_signsim
   RECEIVED="$OUT/received.bin"
   : >"$RECEIVED"
   "$KYZ_SIGNSIM" --serial "$COM_SIGN" --log "$OUT/signsim.log" --raw-log "$RECEIVED" \
     --ready-file "$OUT/signsim.ready" "$@" >"$OUT/signsim.out" 2>&1 &
   SIGNSIM_PID=$!
-  local i
-  for i in $(seq 1 100); do
-    [ -s "$OUT/signsim.ready" ] && return 0
-    kill -0 "$SIGNSIM_PID" 2>/dev/null || break
-    sleep 0.05
-  done
-  echo "signsim did not get ready: $(cat "$OUT/signsim.out")"
-  exit 1
+  wait_for_file "$OUT/signsim.ready"
+}
+
+# signsim_on_tcp [OPTIONS...]: signsim as the sign's network adapter on a free port of
+# 127.0.0.1, which it tells in $TCP_PORT; its log is $OUT/signsim.log.
+signsim_on_tcp() {
+  require_signsim
+  "$KYZ_SIGNSIM" --tcp-listen 0 --port-file "$OUT/signsim.port" --log "$OUT/signsim.log" \
+    "$@" >"$OUT/signsim.out" 2>&1 &
+  SIGNSIM_PID=$!
+  wait_for_file "$OUT/signsim.port"
+  TCP_PORT="$(cat "$OUT/signsim.port")"
+}
+
+# free_tcp_port: sets $TCP_PORT to a port of 127.0.0.1 that the system hands out as free.
+free_tcp_port() {
+  signsim_on_tcp
+  kill "$SIGNSIM_PID" 2>/dev/null; wait "$SIGNSIM_PID" 2>/dev/null || true
+  SIGNSIM_PID=""
+}
+
+# signsim_adapters COUNT [OPTIONS...]: COUNT sign adapters that connect, one after
+# another, to the program's server on $TCP_PORT once it listens (within a minute); their
+# log, one channel "adapterK" each, is $OUT/adapters.log.
+signsim_adapters() {
+  require_signsim
+  local count="$1"
+  shift
+  "$KYZ_SIGNSIM" --connect "127.0.0.1:$TCP_PORT" --adapters "$count" --connect-timeout-ms 60000 \
+    --log "$OUT/adapters.log" "$@" >"$OUT/signsim.out" 2>&1 &
+  SIGNSIM_PID=$!
 }
 
 # drive: runs the driver script given on standard input.

@@ -24,6 +24,8 @@ TEST(HostAddress, IsPlainDottedDecimalOctetZeroFirst) {
   EXPECT_EQ(dotted_address({192, 168, 1, 10}), "192.168.1.10");
   EXPECT_EQ(dotted_address({10, 0, 0, 5}), "10.0.0.5");
   EXPECT_EQ(dotted_address({255, 255, 255, 255}), "255.255.255.255");
+  EXPECT_EQ(host_list_row({10, 0, 0, 5}), "010 .000 .000 .005");
+  EXPECT_EQ(host_list_row({255, 168, 1, 10}), "255 .168 .001 .010");
 }
 
 TEST(HostAddress, SelectionOutsideTheListNamesNoHost) {

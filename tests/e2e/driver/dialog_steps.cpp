@@ -1,4 +1,7 @@
 // Steps on message boxes, dialogs and their controls, and the common file dialogs.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <cstdio>
 
 #include "tests/e2e/driver/steps.h"
@@ -141,6 +144,29 @@ void check_file_dialog(Context& c, const std::wstring& caption, const Words& fil
   if (SendMessageW(list, CB_GETCURSEL, 0, 0) != 0) fail("the first file type is not chosen");
 }
 
+std::vector<std::string> list_rows(HWND list) {
+  std::vector<std::string> rows;
+  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t row[256] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
+    rows.push_back(narrow(row));
+  }
+  return rows;
+}
+
+// Chooses row `row` of list box `id`, then tells the dialog as the list would on
+// `notification` (a double click, or a plain selection).
+void choose_list_row(Context& c, const Words& w, WORD notification) {
+  need(w, 2);
+  HWND list = control(c, w[1]);
+  if (SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(number(w[2])), 0) == LB_ERR) {
+    fail("list " + w[1] + " has no row " + w[2]);
+  }
+  SendMessageW(current_dialog(c), WM_COMMAND, MAKEWPARAM(number(w[1]), notification),
+               reinterpret_cast<LPARAM>(list));
+}
+
 }  // namespace
 
 void add_dialog_steps(StepTable& table) {
@@ -248,6 +274,53 @@ void add_dialog_steps(StepTable& table) {
          SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
          SendMessageW(current_dialog(c), WM_COMMAND, MAKEWPARAM(number(w[1]), EN_CHANGE),
                       reinterpret_cast<LPARAM>(edit));
+       }},
+      // type-keys ID TEXT: TEXT typed into edit box ID one character at a time, so that
+      // the box's own limits apply.
+      {"type-keys",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         HWND edit = control(c, w[1]);
+         for (wchar_t ch : widen(w[2])) SendMessageW(edit, WM_CHAR, ch, 1);
+       }},
+      {"expect-enabled",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         const bool enabled = IsWindowEnabled(control(c, w[1])) != FALSE;
+         if (enabled != (number(w[2]) != 0)) {
+           fail("control " + w[1] + (enabled ? " is enabled" : " is disabled"));
+         }
+       }},
+      // ip-address ID A.B.C.D: the address typed into IPv4 address control ID.
+      {"ip-address",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         unsigned a = 0, b = 0, d = 0, e = 0;
+         if (std::sscanf(w[2].c_str(), "%u.%u.%u.%u", &a, &b, &d, &e) != 4) {
+           fail("no address " + w[2]);
+         }
+         // Posted, so that it keeps its place after the clicks posted before it.
+         PostMessageW(control(c, w[1]), IPM_SETADDRESS, 0, MAKEIPADDRESS(a, b, d, e));
+       }},
+      {"list-select",
+       [](Context& c, const Words& w) { choose_list_row(c, w, LBN_SELCHANGE); }},
+      {"list-double-click",
+       [](Context& c, const Words& w) { choose_list_row(c, w, LBN_DBLCLK); }},
+      // expect-list ID ROW...: list box ID holds exactly these rows, within 10 s.
+      {"expect-list",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         HWND list = control(c, w[1]);
+         const std::vector<std::string> expected(w.begin() + 2, w.end());
+         if (wait_for<bool>(10s, [&]() -> std::optional<bool> {
+               if (list_rows(list) == expected) return true;
+               return std::nullopt;
+             })) {
+           return;
+         }
+         std::string got;
+         for (const auto& row : list_rows(list)) got += " \"" + row + "\"";
+         fail("list " + w[1] + " holds" + got);
        }},
       {"expect-dialog-gone",
        [](Context& c, const Words& w) {
