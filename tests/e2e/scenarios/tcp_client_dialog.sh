@@ -4,6 +4,7 @@
 # of three leaves two, also after a restart; the port typed (five characters at most) is
 # the one the next connect uses; while connected, the buttons follow the link, a setting
 # is answered over TCP and leaving the program is refused; "切断" ends the link.
+# A full list of 256 hosts refuses a further one with a message.
 # The dialog is kept as out/tcp_client_dialog/tcp_client_dialog.png.
 source "$(dirname "$0")/../harness.sh"
 signsim_on_tcp
@@ -81,3 +82,18 @@ expect-enabled 1049 1
 click 1
 expect-dialog-gone
 STEPS
+
+# A full host list takes no 257th host and says so.
+end_programs
+configure Interface=1 list_count=256
+start_and_drive <<'STEPS'
+menu 40008
+dialog "TCP/IPの設定（Client）"
+ip-address 1044 10.0.0.7
+click 1005
+expect-box "ホストリストは256件までです。これ以上追加できません。" "Error" exclamation OK
+click 1
+expect-dialog-gone
+STEPS
+grep -qx "list_count=256" <(tr -d '\r' <"$INI") || { echo "list_count changed"; exit 1; }
+if grep -q "^ipI6_" "$INI"; then echo "a 257th host was written"; exit 1; fi
