@@ -110,6 +110,25 @@ void file_dialog(Context& c, const std::wstring& caption, const std::string* pat
   wait_gone(dialog, 10s, "file dialog \"" + narrow(caption) + "\"");
 }
 
+// The entries of a combo box (CB_GETCOUNT, CB_GETLBTEXT) or list box (LB_GETCOUNT,
+// LB_GETTEXT), and the same as quoted text for a failure.
+std::vector<std::string> box_entries(HWND box, UINT count_message, UINT text_message) {
+  std::vector<std::string> entries;
+  const auto count = SendMessageW(box, count_message, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t entry[256] = {};
+    SendMessageW(box, text_message, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+    entries.push_back(narrow(entry));
+  }
+  return entries;
+}
+
+std::string quoted(const std::vector<std::string>& entries) {
+  std::string text;
+  for (const auto& e : entries) text += " \"" + e + "\"";
+  return text;
+}
+
 // The file dialog's name field and its filter list: the name starts empty, the filter
 // list holds `filters` in order and shows the first.
 void check_file_dialog(Context& c, const std::wstring& caption, const Words& filters) {
@@ -129,42 +148,24 @@ void check_file_dialog(Context& c, const std::wstring& caption, const Words& fil
   }
   HWND list = GetDlgItem(*found, 0x470);  // the file type list
   if (!list) fail("the file dialog has no file type list");
-  std::vector<std::string> entries;
-  const auto count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t entry[256] = {};
-    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
-    entries.push_back(narrow(entry));
-  }
+  const std::vector<std::string> entries = box_entries(list, CB_GETCOUNT, CB_GETLBTEXT);
   if (entries != std::vector<std::string>(filters.begin(), filters.end())) {
-    std::string got;
-    for (const auto& e : entries) got += " \"" + e + "\"";
-    fail("the file types are" + got);
+    fail("the file types are" + quoted(entries));
   }
   if (SendMessageW(list, CB_GETCURSEL, 0, 0) != 0) fail("the first file type is not chosen");
 }
 
-std::vector<std::string> list_rows(HWND list) {
-  std::vector<std::string> rows;
-  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    wchar_t row[256] = {};
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(row));
-    rows.push_back(narrow(row));
-  }
-  return rows;
-}
-
-// Chooses row `row` of list box `id`, then tells the dialog as the list would on
-// `notification` (a double click, or a plain selection).
-void choose_list_row(Context& c, const Words& w, WORD notification) {
+// "KIND ID ROW": selects row ROW of the combo or list box ID with `select`, then tells the
+// dialog as the control would on `notification` (a selection change, a double click).
+// Selecting by message sends no notification of its own.
+void choose_row(Context& c, const Words& w, UINT select, WORD notification) {
   need(w, 2);
-  HWND list = control(c, w[1]);
-  if (SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(number(w[2])), 0) == LB_ERR) {
-    fail("list " + w[1] + " has no row " + w[2]);
+  HWND box = control(c, w[1]);
+  if (SendMessageW(box, select, static_cast<WPARAM>(number(w[2])), 0) == LB_ERR) {
+    fail(w[0] + " " + w[1] + " has no entry " + w[2]);
   }
   SendMessageW(current_dialog(c), WM_COMMAND, MAKEWPARAM(number(w[1]), notification),
-               reinterpret_cast<LPARAM>(list));
+               reinterpret_cast<LPARAM>(box));
 }
 
 }  // namespace
@@ -234,15 +235,7 @@ void add_dialog_steps(StepTable& table) {
          if (title != w[1]) fail("dialog title is \"" + title + "\"");
        }},
       {"combo",
-       [](Context& c, const Words& w) {
-         need(w, 2);
-         HWND combo = control(c, w[1]);
-         if (SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(number(w[2])), 0) == CB_ERR) {
-           fail("combo " + w[1] + " has no entry " + w[2]);
-         }
-         SendMessageW(current_dialog(c), WM_COMMAND, MAKEWPARAM(number(w[1]), CBN_SELCHANGE),
-                      reinterpret_cast<LPARAM>(combo));
-       }},
+       [](Context& c, const Words& w) { choose_row(c, w, CB_SETCURSEL, CBN_SELCHANGE); }},
       {"expect-combo",
        [](Context& c, const Words& w) {
          need(w, 2);
@@ -303,9 +296,9 @@ void add_dialog_steps(StepTable& table) {
          PostMessageW(control(c, w[1]), IPM_SETADDRESS, 0, MAKEIPADDRESS(a, b, d, e));
        }},
       {"list-select",
-       [](Context& c, const Words& w) { choose_list_row(c, w, LBN_SELCHANGE); }},
+       [](Context& c, const Words& w) { choose_row(c, w, LB_SETCURSEL, LBN_SELCHANGE); }},
       {"list-double-click",
-       [](Context& c, const Words& w) { choose_list_row(c, w, LBN_DBLCLK); }},
+       [](Context& c, const Words& w) { choose_row(c, w, LB_SETCURSEL, LBN_DBLCLK); }},
       // expect-list ID ROW...: list box ID holds exactly these rows, within 10 s.
       {"expect-list",
        [](Context& c, const Words& w) {
@@ -313,14 +306,12 @@ void add_dialog_steps(StepTable& table) {
          HWND list = control(c, w[1]);
          const std::vector<std::string> expected(w.begin() + 2, w.end());
          if (wait_for<bool>(10s, [&]() -> std::optional<bool> {
-               if (list_rows(list) == expected) return true;
+               if (box_entries(list, LB_GETCOUNT, LB_GETTEXT) == expected) return true;
                return std::nullopt;
              })) {
            return;
          }
-         std::string got;
-         for (const auto& row : list_rows(list)) got += " \"" + row + "\"";
-         fail("list " + w[1] + " holds" + got);
+         fail("list " + w[1] + " holds" + quoted(box_entries(list, LB_GETCOUNT, LB_GETTEXT)));
        }},
       {"expect-dialog-gone",
        [](Context& c, const Words& w) {
