@@ -150,14 +150,14 @@ void open_server(HWND dialog) {
   refresh_client_list();
 }
 
-bool server_command(int id, int notification) {
+bool server_command(HWND dialog, int id, int notification) {
   switch (id) {
     case IDOK:
       if (tcp_listen() == 1) server_controls.connected();
       return true;
     case IDC_SERVER_STOP: stop_tcp_server(); return true;
     case IDC_SERVER_CLIENT_LIST:
-      if (notification == LBN_DBLCLK) choose_destination(selected_row(link_dialog, id));
+      if (notification == LBN_DBLCLK) choose_destination(selected_row(dialog, id));
       return true;
     default: return false;
   }
@@ -182,7 +182,7 @@ INT_PTR CALLBACK tcp_server_dialog_procedure(HWND dialog, UINT message, WPARAM w
     open_server(dialog);
     return TRUE;
   }
-  if (message == WM_COMMAND && server_command(LOWORD(wparam), HIWORD(wparam))) return TRUE;
+  if (message == WM_COMMAND && server_command(dialog, LOWORD(wparam), HIWORD(wparam))) return TRUE;
   return handle_common(dialog, message, wparam, lparam, IDC_SERVER_PORT, IDCANCEL,
                        server_controls) ? TRUE : FALSE;
 }
