@@ -17,21 +17,35 @@ void set_title_with_destination(HWND dialog, const wchar_t* prefix);
 // handler. True when `message` was that message.
 bool handle_socket_data(UINT message);
 
-// The procedure of a table-driven settings dialog: WM_INITDIALOG carries the dialog's
-// table entry to `initialise`, WM_COMMAND goes to `command` (true when handled), and
-// SOCKET_DATA_MESSAGE to the reply handler.
-template <typename Entry, void (*initialise)(HWND, const Entry&),
-          bool (*command)(HWND, int id, int notification)>
-INT_PTR CALLBACK table_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+// The procedure of a settings dialog: WM_INITDIALOG goes to `initialise` with its
+// parameter, WM_COMMAND to `command` (true when handled), and SOCKET_DATA_MESSAGE to the
+// reply handler. WM_INITDIALOG returns TRUE: the first control in tab order takes the focus.
+template <void (*initialise)(HWND, LPARAM), bool (*command)(HWND, int id, int notification)>
+INT_PTR CALLBACK settings_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                           LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
-      initialise(dialog, *reinterpret_cast<const Entry*>(lparam));
+      initialise(dialog, lparam);
       return TRUE;
     case WM_COMMAND:
       return command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
     default:
       return handle_socket_data(message) ? TRUE : FALSE;
   }
+}
+
+// Hands WM_INITDIALOG's parameter, the dialog's table entry, to `initialise`.
+template <typename Entry, void (*initialise)(HWND, const Entry&)>
+void initialise_from_entry(HWND dialog, LPARAM entry) {
+  initialise(dialog, *reinterpret_cast<const Entry*>(entry));
+}
+
+// The procedure of a table-driven settings dialog: WM_INITDIALOG carries its table entry.
+template <typename Entry, void (*initialise)(HWND, const Entry&),
+          bool (*command)(HWND, int id, int notification)>
+INT_PTR CALLBACK table_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  return settings_dialog_procedure<initialise_from_entry<Entry, initialise>, command>(
+      dialog, message, wparam, lparam);
 }
 
 }  // namespace kyz

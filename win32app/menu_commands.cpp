@@ -80,6 +80,11 @@ void run_menu_command(HWND window, int id) {
         run_dialog(window, IDD_TCP_CLIENT, tcp_client_dialog_procedure);
       }
       break;
+    case IDM_TITLE: run_dialog(window, IDD_TITLE, title_dialog_procedure); break;
+    case IDM_SCHEDULE: run_dialog(window, IDD_SCHEDULE, schedule_dialog_procedure); break;
+    case IDM_SEQUENCE_PAGES:
+      run_dialog(window, IDD_SEQUENCE_PAGES, sequence_page_dialog_procedure);
+      break;
     case IDM_READ_BACK: run_dialog(window, IDD_READ_BACK, read_back_dialog_procedure); break;
     case IDM_VERSION: run_dialog(window, IDD_VERSION, version_dialog_procedure); break;
     default: break;  // the remaining dialogs are not part of the program yet

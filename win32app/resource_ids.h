@@ -138,3 +138,23 @@
 #define IDC_SERVER_CLIENT_LIST 1002
 #define IDC_SERVER_DESTINATION 1003
 #define IDC_SERVER_PORT 1004
+
+// Title dialog ("Not memory", "設定" = IDC_SEND, "全Page設定", run step box, progress bar).
+#define IDC_TITLE_TEXT 40022
+#define IDC_TITLE_PAGE 40023
+#define IDC_TITLE_SHOW_ONLY 40024
+#define IDC_TITLE_ALL_PAGES 40026
+#define IDC_TITLE_STEP 1037
+#define IDC_TITLE_PROGRESS 1040
+
+// Schedule dialog.
+#define IDC_SCHEDULE_DAY 40151
+#define IDC_SCHEDULE_HOUR_FIRST 40152      // 40152..40155, slots 1..4
+#define IDC_SCHEDULE_PAGE_FIRST 1031       // 1031..1034, slots 1..4
+#define IDC_SCHEDULE_HOUR_SLOT_FIRST 1023  // slot-number boxes of the hour column, 1023..1026
+#define IDC_SCHEDULE_PAGE_SLOT_FIRST 1027  // slot-number boxes of the page column, 1027..1030
+#define IDC_SCHEDULE_SEND_HOURS 40156
+#define IDC_SCHEDULE_SEND_PAGES 40026
+
+// Sequence-page dialog.
+#define IDC_SEQUENCE_PAGE_FIRST 40102  // 40102..40133, pages 1..32

@@ -35,8 +35,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   instance_mutex = CreateMutexW(nullptr, FALSE, L"TCP_X_Mutex");
 
-  // The TCP/IP client dialog's address box is a common control.
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_INTERNET_CLASSES};
+  // Common controls of the dialogs: the TCP/IP client dialog's address box and the title
+  // dialog's progress bar.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_INTERNET_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
 
   kyz::set_link_running_flag(&kyz::app_running);

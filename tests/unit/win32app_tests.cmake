@@ -10,6 +10,7 @@ if(WIN32)
     win32app_resources_test.cpp
     win32app_main_window_test.cpp
     win32app_front_panel_test.cpp
+    win32app_title_dialog_test.cpp
     ${PROJECT_SOURCE_DIR}/win32app/kyz424lx.rc
     LIBS kyz424lx_app kyz_test_support
   )

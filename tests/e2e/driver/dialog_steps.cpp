@@ -313,9 +313,21 @@ void add_dialog_steps(StepTable& table) {
          }
          fail("list " + w[1] + " holds" + quoted(box_entries(list, LB_GETCOUNT, LB_GETTEXT)));
        }},
+      {"toggle",
+       [](Context& c, const Words& w) {
+         SendMessageW(control(c, need(w, 1)[1]), BM_CLICK, 0, 0);
+       }},
+      // The dialog moves the focus itself, so the control gets its real focus notification.
+      {"focus",
+       [](Context& c, const Words& w) {
+         SendMessageW(current_dialog(c), WM_NEXTDLGCTL,
+                      reinterpret_cast<WPARAM>(control(c, need(w, 1)[1])), TRUE);
+       }},
       {"expect-dialog-gone",
        [](Context& c, const Words& w) {
-         wait_gone(current_dialog(c), w.size() > 1 ? seconds(w[1]) : 5000ms, "the dialog");
+         // A key posted to the dialog may have closed it before this step runs.
+         if (!c.dialog) fail("no dialog is open");
+         wait_gone(c.dialog, w.size() > 1 ? seconds(w[1]) : 5000ms, "the dialog");
          c.dialog = nullptr;
        }},
       {"save-dialog",

@@ -135,6 +135,15 @@ void add_program_steps(StepTable& table) {
            Sleep(150);
          }
        }},
+      // Keys to the open dialog, as its modal loop receives them ("escape" closes it).
+      {"dialog-keys",
+       [](Context& c, const Words& w) {
+         if (!c.dialog || !IsWindow(c.dialog)) fail("no dialog is open");
+         for (std::size_t i = 1; i < w.size(); ++i) {
+           post_key(c.dialog, w[i]);
+           Sleep(150);
+         }
+       }},
       {"right-click",
        [](Context&, const Words& w) {
          need(w, 2);

@@ -1,0 +1,91 @@
+// "情報（タイトル）の設定": the text of each page, edited in one multi-line box and sent
+// for the selected page, stored in the sign ("設定") or only shown ("Not memory").
+// Every notification of the edit box stores its text into the record at once, so the
+// record always holds what the operator sees.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "core/protocol/title_command.h"
+#include "core/settings/settings_record.h"
+#include "core/ui/text_encoding.h"
+#include "win32app/dialog_registration.h"
+#include "win32app/dialogs.h"
+#include "win32app/input_method.h"
+#include "win32app/list_entries.h"
+#include "win32app/resource_ids.h"
+
+namespace kyz {
+namespace {
+
+// The edit box's text as Shift-JIS, cut to the title field (199 bytes) before the
+// first double-byte character that would not fit whole.
+void store_edit_text(HWND dialog) {
+  HWND edit = GetDlgItem(dialog, IDC_TITLE_TEXT);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+  settings.title[settings.current_page] = cut_sjis(wide_to_sjis(text), title_capacity());
+}
+
+void load_edit_text(HWND dialog) {
+  SetDlgItemTextW(dialog, IDC_TITLE_TEXT,
+                  sjis_to_wide(settings.title[settings.current_page]).c_str());
+}
+
+void initialise(HWND dialog, LPARAM) {
+  register_settings_dialog(dialog);
+  add_list_entries(dialog, IDC_TITLE_PAGE, numbered_texts(1, page_count));
+  load_edit_text(dialog);
+  SendDlgItemMessageW(dialog, IDC_TITLE_PAGE, CB_SETCURSEL,
+                      static_cast<WPARAM>(settings.current_page), 0);
+  set_title_with_destination(dialog, L"情報（タイトル）の設定 ");
+  save_and_open_input_method();
+  SendDlgItemMessageW(dialog, IDC_TITLE_PROGRESS, PBM_SETRANGE, 0, MAKELPARAM(0, page_count));
+  SendDlgItemMessageW(dialog, IDC_TITLE_PROGRESS, PBM_SETSTEP, 1, 0);
+  // The page list comes first in the template's tab order and takes the focus: focusing
+  // the edit box counts as an edit, and merely opening the dialog marks nothing changed.
+}
+
+// The text of the page left behind is stored before the new page's text is shown.
+void switch_page(HWND dialog) {
+  const auto page = static_cast<int>(SendDlgItemMessageW(dialog, IDC_TITLE_PAGE,
+                                                         CB_GETCURSEL, 0, 0));
+  if (page < 0 || page >= page_count) return;
+  store_edit_text(dialog);
+  settings.current_page = page;
+  load_edit_text(dialog);
+}
+
+bool handle_command(HWND dialog, int id, int notification) {
+  switch (id) {
+    case IDC_TITLE_TEXT:
+      // Focus changes count as well: the operator has been in the text.
+      store_edit_text(dialog);
+      settings.modified = 1;
+      return true;
+    case IDC_TITLE_PAGE:
+      if (notification == CBN_SELCHANGE) switch_page(dialog);
+      return true;
+    case IDC_TITLE_SHOW_ONLY:
+      send_current_title(false);
+      return true;
+    case IDC_SEND:
+      send_current_title(true);
+      return true;
+    case IDCANCEL:
+      store_edit_text(dialog);
+      restore_input_method();
+      EndDialog(dialog, IDCANCEL);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+const DLGPROC title_dialog_procedure = settings_dialog_procedure<initialise, handle_command>;
+
+}  // namespace kyz
