@@ -279,9 +279,16 @@ void add_dialog_steps(StepTable& table) {
       {"expect-enabled",
        [](Context& c, const Words& w) {
          need(w, 2);
-         const bool enabled = IsWindowEnabled(control(c, w[1])) != FALSE;
-         if (enabled != (number(w[2]) != 0)) {
-           fail("control " + w[1] + (enabled ? " is enabled" : " is disabled"));
+         // The program may switch the control a moment after the step before (a box
+         // closed, a notification handled): wait for the state for a few seconds.
+         HWND target = control(c, w[1]);
+         const bool wanted = number(w[2]) != 0;
+         const auto reached = wait_for<bool>(5s, [&]() -> std::optional<bool> {
+           if ((IsWindowEnabled(target) != FALSE) == wanted) return true;
+           return std::nullopt;
+         });
+         if (!reached) {
+           fail("control " + w[1] + (wanted ? " is disabled" : " is enabled"));
          }
        }},
       // ip-address ID A.B.C.D: the address typed into IPv4 address control ID.
