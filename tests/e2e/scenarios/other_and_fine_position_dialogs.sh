@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Over RS-232C: "その他の設定" sends "Auto" as PAS and shows "Auto" again on reopening,
+# Over RS-232C: "その他の設定" sends "Auto" as PAS, shows "Auto" again on reopening and
+# brings the title dialog to page 1,
 # then page 7 as P07, and its other lists' commands; "表示位置微調整" sends PVT15 and
 # PVB00. Every choice there is an unsaved change (New asks).
 # The pictures are kept as out/other_and_fine_position_dialogs/{other,fine_position}.png.
@@ -8,6 +9,12 @@ serial_rig
 signsim_on_serial
 configure Interface=0
 start_and_drive <<'STEPS'
+# Page 5 chosen in the title dialog; "Auto" below brings that dialog back to page 1.
+menu 40010
+dialog "情報（タイトル）の設定"
+combo 40023 4
+click 2
+expect-dialog-gone
 menu 40019
 dialog "その他の設定"
 combo 40023 32
@@ -20,6 +27,11 @@ wait-main-window
 dialog "その他の設定"
 click 40044
 expect-box "Success" "設定完了" none OK
+click 2
+expect-dialog-gone
+menu 40010
+dialog "情報（タイトル）の設定"
+expect-combo-text 40023 "1"
 click 2
 expect-dialog-gone
 menu 40019
