@@ -1,5 +1,6 @@
 #include "win32app/main_window.h"
 
+#include "core/links/tcp_link.h"
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
@@ -62,6 +63,11 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam,
       run_menu_command(window, LOWORD(wparam));
       return 0;
     default:
+      // The TCP links' notifications while no TCP/IP dialog is open.
+      if (message == SOCKET_EVENT_MESSAGE) {
+        handle_network_event(static_cast<SOCKET>(wparam), lparam);
+        return 0;
+      }
       return DefWindowProcW(window, message, wparam, lparam);
   }
 }

@@ -3,6 +3,7 @@
 #include "core/links/tcp_link.h"
 #include "core/settings/configuration.h"
 #include "core/ui/text_encoding.h"
+#include "win32app/app_state.h"
 
 namespace kyz {
 
@@ -12,13 +13,14 @@ constexpr WPARAM port_text_limit = 5;
 
 void TcpDialogControls::attach(HWND dialog) {
   dialog_ = dialog;
-  link_dialog = dialog;
+  watch_links_from_dialog(dialog);
   link_dialog_events = this;
 }
 
 void TcpDialogControls::detach() {
   if (link_dialog_events == this) link_dialog_events = nullptr;
   dialog_ = nullptr;
+  watch_links_from_window(main_window);
 }
 
 void TcpDialogControls::enable(int id, bool on) const {

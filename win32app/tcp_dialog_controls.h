@@ -23,7 +23,8 @@ class TcpDialogControls final : public LinkDialogEvents {
 
   // The dialog opened: network notifications and link reports go to it.
   void attach(HWND dialog);
-  // The dialog is closing: nothing more is shown in it.
+  // The dialog is closing: nothing more is shown in it, and the main window takes the
+  // network notifications.
   void detach();
 
   void connected() override;

@@ -64,7 +64,13 @@ void handle_network_event(SOCKET socket, LPARAM event_word) {
       connect_notification(socket, WSAGETSELECTERROR(event_word));
       break;
     case FD_CLOSE:
-      close_link_socket(socket);
+      // A listening socket never closes from the far end: link_socket closing is the
+      // client's connection, and nothing can be sent on it any more.
+      if (socket == link_socket) {
+        end_closed_client_link();
+      } else {
+        close_link_socket(socket);
+      }
       break;
     default: {
       std::string text = "ﾈｯﾄﾜｰｸ･ｴﾗｰ(event " + std::to_string(event) + ")";

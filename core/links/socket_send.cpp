@@ -43,9 +43,6 @@ bool send_all(SOCKET socket, std::string_view text) {
   return true;
 }
 
-// The socket whose answer the reply handler may still be completing.
-SOCKET answering_socket = 0;
-
 // A read that fills the whole buffer without an LF belongs to a line longer than any
 // reply (the longest, a title, has 398 bytes; the reply handler keeps at most 1024).
 bool overlong_piece(int received) {

@@ -11,8 +11,6 @@ namespace kyz {
 
 namespace {
 
-constexpr long client_events = FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE;  // 0x33
-
 // A connect that never got going: nothing stays open behind it.
 int give_up_connect(SOCKET socket) {
   plain_stop_box("接続できません");
@@ -35,7 +33,7 @@ int tcp_connect() {
   const std::optional<std::uint16_t> port = tcp_port_from_text(link_config.port_number);
 
   // The socket is non-blocking: the outcome of the connect arrives as a notification.
-  const SOCKET s = open_link_socket(client_events);
+  const SOCKET s = open_link_socket(client_socket_events);
   if (s == INVALID_SOCKET) return 0;
 
   // A selection that names no host, or a port text beyond any port, cannot connect.
@@ -53,12 +51,18 @@ int tcp_connect() {
   return 1;
 }
 
-void disconnect_tcp_client() {
-  if (tcp_connected != 1) return;
+// Left connected, every later "設定" would go into a dead socket and show nothing, and
+// the program would refuse to exit until "切断".
+void end_closed_client_link() {
   tcp_disconnect_all();
   tcp_connected = 0;
-  success_box("Socket 切断 OK");
   if (link_dialog_events) link_dialog_events->disconnected();
+}
+
+void disconnect_tcp_client() {
+  if (tcp_connected != 1) return;
+  end_closed_client_link();
+  success_box("Socket 切断 OK");
 }
 
 }  // namespace kyz

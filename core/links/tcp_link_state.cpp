@@ -13,6 +13,7 @@ int tcp_connected = 0;
 HWND link_dialog = nullptr;
 HWND current_dialog = nullptr;
 LinkDialogEvents* link_dialog_events = nullptr;
+SOCKET answering_socket = 0;
 
 namespace {
 bool winsock_started = false;
@@ -54,6 +55,7 @@ void report_socket_error(std::string_view text_with_number) {
 
 void shut_and_close(SOCKET socket) {
   if (socket == 0 || socket == INVALID_SOCKET) return;
+  if (socket == answering_socket) answering_socket = 0;
   WSAAsyncSelect(socket, link_dialog, 0, 0);
   shutdown(socket, 2);  // both directions
   closesocket(socket);

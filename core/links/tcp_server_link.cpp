@@ -16,8 +16,6 @@ namespace kyz {
 
 namespace {
 
-constexpr long listening_events = FD_READ | FD_WRITE | FD_ACCEPT | FD_CLOSE;  // 0x2B
-constexpr long client_events = FD_READ | FD_WRITE | FD_CLOSE;                 // 0x23
 constexpr int listen_backlog = 5;
 
 int stop_listening(SOCKET socket) {
@@ -34,7 +32,7 @@ int tcp_listen() {
   if (!start_winsock()) return 0;
   const std::optional<std::uint16_t> port = tcp_port_from_text(link_config.port_number);
 
-  const SOCKET s = open_link_socket(listening_events);
+  const SOCKET s = open_link_socket(listening_socket_events);
   if (s == INVALID_SOCKET) return 0;
 
   sockaddr_in at{};
@@ -72,7 +70,7 @@ void accept_client() {
     closesocket(s);
     return;
   }
-  if (!register_socket_events(s, client_events)) {
+  if (!register_socket_events(s, adapter_socket_events)) {
     closesocket(s);
     return;
   }

@@ -147,11 +147,10 @@ TEST_F(HostileTcpSign, SignClosingInTheMiddleOfAnAnswerLeavesNothingBehindForThe
   EXPECT_EQ(settings_dialog_.data[1].bytes, "ADT0");  // "ADT030" CR LF, cut in half
   ASSERT_TRUE(pump_until([] { return link_socket == 0; }, 5000)) << "close not noticed";
   send_command("TSA\r\n");
-  EXPECT_EQ(boxes_.texts().back(), "Socket 送信");
+  EXPECT_EQ(boxes_.texts().back(), "Socket が接続されていません");
 
-  // The operator disconnects and connects again; the half reply must not be glued to
-  // the first answer of the new connection.
-  disconnect_tcp_client();
+  // The link ended with the connection; the operator connects again. The half reply
+  // must not be glued to the first answer of the new connection.
   connect_to_sign();
   send_and_wait("TSA\r\n", 3);
   EXPECT_EQ(settings_dialog_.data[2].bytes, "GO\r\n");
@@ -160,7 +159,6 @@ TEST_F(HostileTcpSign, SignClosingInTheMiddleOfAnAnswerLeavesNothingBehindForThe
 
   send_and_wait("RADT\r\n", 4);  // this connection's second command: cut again
   ASSERT_TRUE(pump_until([] { return link_socket == 0; }, 5000));
-  disconnect_tcp_client();
   connect_to_sign();
   send_and_wait("RADT\r\n", 5);
   EXPECT_EQ(settings_dialog_.data[4].bytes, "ADT030\r\n");

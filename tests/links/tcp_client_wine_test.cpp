@@ -79,12 +79,12 @@ TEST_F(TcpClientTest, SignClosingDuringTheWaitDeliversAnEmptyAnswer) {
   EXPECT_EQ(boxes_.count("Answer が､きません"), 0);
   EXPECT_EQ(boxes_.count("Socket ＯＫ"), 0);
 
-  // The close notification ends the socket; the link stays "connected" until "切断",
-  // and the next send reports the failed send instead of using a dead handle.
+  // The close notification ends the link: the next send says there is none instead of
+  // using a dead handle.
   ASSERT_TRUE(pump_until([] { return link_socket == 0; }, 5000));
-  EXPECT_EQ(tcp_connected, 1);
+  EXPECT_EQ(tcp_connected, 0);
   send_command("TSA\r\n");
-  EXPECT_EQ(boxes_.texts().back(), "Socket 送信");
+  EXPECT_EQ(boxes_.texts().back(), "Socket が接続されていません");
 }
 
 TEST_F(TcpClientTest, AnswerInTwoPiecesIsCompletedByTheNextWait) {
