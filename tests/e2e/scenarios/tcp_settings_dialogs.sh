@@ -6,13 +6,22 @@
 # end, the client dialog offers "接続" again, and a further "設定" says there is no link.
 source "$(dirname "$0")/../harness.sh"
 
-# menu | dialog caption | step choosing the value | "設定" button | command sent
+# title_form FORM CODE: page 1's title as the sign gets it, the JIS code of one
+# character padded with full-width spaces to 98 codes.
+title_form() { printf '%s01%s%s' "$1" "$2" "$(printf '2121%.0s' $(seq 97))"; }
+days() { printf "$1%.0s" $(seq 31); }
+
+# menu | dialog caption | steps choosing the value (";" between) | "設定" button | command
 families=(
   "40017|時計＆日付けの設定|combo 40149 5|40150|TSR6"
   "40019|その他の設定|combo 40023 6|40044|P07"
   "40015|表示位置微調整|combo 40098 15|40099|PVT15"
   "40020|アラーム|type 40170 123|40174|ADT123"
   "40021|リモート|combo 40177 1|40178|RMBIN"
+  "40010|情報（タイトル）の設定|combo 40023 0;type 40022 あ|40025|$(title_form CA 2422)"
+  "40010|情報（タイトル）の設定|type 40022 い|40024|$(title_form CN 2424)"
+  "40018|スケジュールの設定|combo 40151 0|40156|SDTT$(days 09121518)"
+  "40016|シ－ケンス・ページの設定|toggle 40104|40025|PTSPLLS$(printf 'L%.0s' $(seq 29))"
 )
 answered_e3=4  # the alarm's command
 
@@ -31,7 +40,7 @@ for family in "${families[@]}"; do
   box='"Socket ＯＫ" "Success" none OK'
   [ "$n" -eq "$answered_e3" ] && box='"Socket Command" "Error" exclamation OK'
   printf 'menu %s\ndialog "%s"\n%s\nclick %s\nexpect-box %s\nclick 2\nexpect-dialog-gone\n' \
-    "$menu" "$caption" "$choice" "$button" "$box" >>"$steps"
+    "$menu" "$caption" "${choice//;/$'\n'}" "$button" "$box" >>"$steps"
   expected+="$command\\r\\n"
 done
 
