@@ -25,9 +25,9 @@ list-double-click 1002 0
 expect-text 1003 127.0.0.1
 click 2
 expect-dialog-gone
-menu 40011
-dialog "スクロール・スピードの設定 127.0.0.1"
-click 40025
+menu 40017
+dialog "時計＆日付けの設定 127.0.0.1"
+click 40146
 expect-box "Socket ＯＫ" "Success" none OK
 click 2
 expect-dialog-gone
@@ -39,4 +39,4 @@ expect-enabled 1000 0
 click 2
 expect-dialog-gone
 STEPS
-grep -q "adapter1 rx PTSS" "$OUT/adapters.log" || { echo "the adapter got no setting"; exit 1; }
+grep -q "adapter1 rx TSA" "$OUT/adapters.log" || { echo "the adapter got no setting"; exit 1; }
