@@ -17,6 +17,7 @@
 #include <cstring>
 #include <utility>
 
+#include "core/links/serial_read_pacing.h"
 #include "core/protocol/protocol_state.h"
 #include "core/settings/configuration.h"
 #include "core/settings/edition.h"
@@ -33,9 +34,6 @@ constexpr const wchar_t* port_names[] = {L"COM1", L"COM2", L"COM3",
 constexpr DWORD queue_size = 2000;
 constexpr std::size_t write_buffer_size = 410;
 constexpr std::size_t chunk_size = 500;
-// Pause after a pass that found nothing. A real port blocks in the wait; a
-// pseudo-terminal under Wine returns from it at once, and this keeps that from spinning.
-constexpr DWORD idle_pause_ms = 10;
 // How often the reader looks at the running flag while its wait is pending.
 constexpr DWORD wait_slice_ms = 100;
 
@@ -79,9 +77,10 @@ void finish_pending_write() {
   serial.write_pending = false;
 }
 
-// Waits for the next port event. False when the wait failed or was aborted.
-bool wait_for_port_event() {
-  DWORD mask = 0;
+// Waits for the next port event and stores the events it reports in `mask`. False when
+// the wait failed or was aborted.
+bool wait_for_port_event(DWORD& mask) {
+  mask = 0;
   ResetEvent(serial.read_event);
   serial.read_record = OVERLAPPED{};
   serial.read_record.hEvent = serial.read_event;
@@ -234,13 +233,16 @@ bool start_serial_reader(SerialLineAssembler::LineHandler on_line, std::atomic<i
 DWORD WINAPI serial_read_thread(void*) {
   serial.assembler = SerialLineAssembler{};
   SetCommMask(serial.port, EV_RXCHAR);
+  SerialReadPacing pacing;
   while (reader_should_run()) {
     // Bytes are read whenever the driver holds some, whatever the wait reported: on a
     // pseudo-terminal under Wine the wait returns with an empty mask or aborted, never
-    // with the receive event.
-    if (!wait_for_port_event()) clear_comm_error();
+    // with the receive event. There the pacing skips the wait while the line is quiet.
+    DWORD events = 0;
+    if (pacing.waits_for_event() && !wait_for_port_event(events)) clear_comm_error();
     if (!reader_should_run()) break;
-    if (read_queued_bytes() == 0) Sleep(idle_pause_ms);
+    const unsigned pause_ms = pacing.after_pass((events & EV_RXCHAR) != 0, read_queued_bytes());
+    if (pause_ms > 0) Sleep(pause_ms);
   }
   PurgeComm(serial.port, PURGE_RXCLEAR);
   ResetEvent(serial.read_event);

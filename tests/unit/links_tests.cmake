@@ -2,6 +2,7 @@
 # server's client table; in the Windows tree also the serial port settings.
 set(links_test_sources
   ${CMAKE_CURRENT_SOURCE_DIR}/links_serial_line_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/links_serial_read_pacing_test.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/links_tcp_destination_test.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/links_client_table_test.cpp
 )
