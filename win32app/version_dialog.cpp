@@ -1,4 +1,4 @@
-// "KYZ424LXのﾊﾞｰｼﾞｮﾝ情報": the icon, "KYZ424LX Version 1.30" and OK.
+// "KYZ424LXのﾊﾞｰｼﾞｮﾝ情報": the icon, "KYZ424LX Version " with the version, and OK.
 #include "win32app/dialog_closing.h"
 #include "win32app/dialogs.h"
 
