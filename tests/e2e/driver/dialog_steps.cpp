@@ -259,6 +259,14 @@ void add_dialog_steps(StepTable& table) {
          need(w, 1);
          press(current_dialog(c), number(w[1]));
        }},
+      {"record-first-byte",
+       [](Context& c, const Words& w) {
+         // Milliseconds from the press to the first new byte in FILE, polled every
+         // millisecond; appended to RESULTS as one line.
+         need(w, 3);
+         HWND dialog = current_dialog(c);
+         append_result(w[3], record_first_byte(w[2], [&] { press(dialog, number(w[1])); }));
+       }},
       {"type",
        [](Context& c, const Words& w) {
          need(w, 2);

@@ -42,7 +42,16 @@
 //   expect-received FILE BYTES [SECONDS]   FILE (signsim's raw log) comes to hold BYTES
 //   expect-received-exactly FILE BYTES [SECONDS]   FILE comes to hold BYTES and nothing else
 //   expect-nothing-received FILE SECONDS   FILE stays empty for SECONDS
+//   save-picture main|dialog FILE the main window or the current dialog (or message box
+//                                 found with `dialog`) as a BMP file, frame included
 //   sleep MS
+// Timings for scripts/bench, each appended to RESULTS as milliseconds:
+//   record-painted RESULTS        from the last mark until a window of the program
+//                                 started last is painted; it becomes the main window
+//   record-first-byte ID FILE RESULTS   from pressing button ID until FILE grows
+//   record-sent-to-byte TARGET TEXT FILE RESULTS   the reference: from a plain write of
+//                                 TEXT to TARGET (COM1, or HOST:PORT over TCP) until
+//                                 FILE grows
 #include <cstdio>
 
 #include "tests/e2e/driver/script.h"

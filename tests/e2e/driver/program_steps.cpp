@@ -39,6 +39,58 @@ void click_at(int x, int y, DWORD down, DWORD up) {
   Sleep(120);
 }
 
+// Writes the screen area of `window`, frame included, as a 24-bit BMP file.
+void save_window_picture(HWND window, const std::string& path) {
+  RECT r;
+  GetWindowRect(window, &r);
+  const LONG width = r.right - r.left, height = r.bottom - r.top;
+  BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                    DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const DWORD size = static_cast<DWORD>((width * 3 + 3) / 4 * 4 * height);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + size;
+  std::FILE* f = _wfopen(widen(windows_path(path)).c_str(), L"wb");
+  if (f) {
+    std::fwrite(&file, sizeof file, 1, f);
+    std::fwrite(&header, sizeof header, 1, f);
+    std::fwrite(bits, 1, size, f);
+    std::fclose(f);
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (!f) fail("cannot write " + path);
+}
+
+// A visible top-level window of the process whose update region is empty.
+HWND painted_window_of(DWORD pid) {
+  struct Search {
+    DWORD pid;
+    HWND found;
+  } search{pid, nullptr};
+  EnumWindows(
+      [](HWND h, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        if (owner != s->pid || !IsWindowVisible(h) || GetUpdateRect(h, nullptr, FALSE)) return TRUE;
+        s->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 }  // namespace
 
 void add_program_steps(StepTable& table) {
@@ -55,6 +107,24 @@ void add_program_steps(StepTable& table) {
            fail("cannot start " + exe + ", error " + std::to_string(GetLastError()));
          }
          c.started.push_back(pi);
+       }},
+      {"record-painted",
+       [](Context& c, const Words& w) {
+         // Milliseconds from the last mark until a visible window of the program started
+         // last has nothing left to paint; appended to RESULTS. The window becomes the
+         // main window of the later steps.
+         need(w, 1);
+         if (c.started.empty()) fail("nothing was started");
+         const DWORD pid = c.started.back().dwProcessId;
+         for (;;) {
+           if (HWND h = painted_window_of(pid)) {
+             append_result(w[1], Clock::now() - c.mark);
+             c.main = h;
+             return;
+           }
+           if (Clock::now() - c.mark > 20s) fail("no window was painted within 20 s");
+           Sleep(1);
+         }
        }},
       {"wait-main-window",
        [](Context& c, const Words&) {
@@ -121,6 +191,13 @@ void add_program_steps(StepTable& table) {
          if (!f) fail("cannot write " + w[1]);
          std::fwrite(text.data(), 1, text.size(), f);
          std::fclose(f);
+       }},
+      {"save-picture",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         HWND window = w[1] == "main" ? c.main : c.dialog;
+         if (!window || !IsWindow(window)) fail("no " + w[1] + " window");
+         save_window_picture(window, w[2]);
        }},
       {"close-main-window",
        [](Context& c, const Words&) {

@@ -91,4 +91,11 @@ void kill_all() {
   }
 }
 
+void append_result(const std::string& path, Clock::duration elapsed) {
+  std::FILE* f = _wfopen(widen(windows_path(path)).c_str(), L"ab");
+  if (!f) fail("cannot write " + path);
+  std::fprintf(f, "%.3f\n", std::chrono::duration<double, std::milli>(elapsed).count());
+  std::fclose(f);
+}
+
 }  // namespace gui_driver

@@ -50,6 +50,11 @@ ProcessFilter program_processes(const Context& c);
 std::string read_file(const std::string& path);
 // Bytes as text, with \r, \n and \xHH for the others.
 std::string printable(const std::string& bytes);
+// Runs `act` and waits (at most 10 s, polling every millisecond) until FILE grows;
+// returns the time that took.
+Clock::duration record_first_byte(const std::string& path, const std::function<void()>& act);
+// Appends a duration in milliseconds (three decimals) as one line to FILE.
+void append_result(const std::string& path, Clock::duration elapsed);
 // Ends every process that owns a main window, and waits until they are gone.
 void kill_all();
 
