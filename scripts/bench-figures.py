@@ -5,10 +5,15 @@
       Samples, in 10 s windows over SECONDS, the CPU used by the Wine processes of
       PREFIX whose process name is NAME (and by that prefix's wineserver), as % of one
       core. Prints one line per process: its name, then one figure per window.
+  bench-figures.py accept PORT N
+      The reference of the server figure: listens on 127.0.0.1:PORT, accepts N
+      connections, prints the milliseconds from listening to the last accept, and
+      closes them.
   bench-figures.py table FOLDER
       Prints the table of figures from the files scripts/bench wrote into FOLDER.
 """
 import os
+import socket
 import statistics
 import sys
 import time
@@ -57,6 +62,18 @@ def sample_cpu(prefix, seconds, names):
             before[name] = now
     for name, values in figures.items():
         print(name, *(f"{v:.2f}" for v in values))
+
+
+def accept_all(port, count):
+    with socket.socket() as listener:
+        listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        listener.bind(("127.0.0.1", port))
+        start = time.monotonic()
+        listener.listen(128)
+        accepted = [listener.accept()[0] for _ in range(count)]
+        print(f"{1000 * (time.monotonic() - start):.3f}")
+        for connection in accepted:
+            connection.close()
 
 
 def read_numbers(path):
@@ -123,6 +140,8 @@ def table(folder):
 def main():
     if len(sys.argv) >= 5 and sys.argv[1] == "cpu":
         sample_cpu(sys.argv[2], int(sys.argv[3]), sys.argv[4:])
+    elif len(sys.argv) == 4 and sys.argv[1] == "accept":
+        accept_all(int(sys.argv[2]), int(sys.argv[3]))
     elif len(sys.argv) == 3 and sys.argv[1] == "table":
         table(sys.argv[2])
     else:

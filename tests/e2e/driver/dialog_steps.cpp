@@ -267,6 +267,17 @@ void add_dialog_steps(StepTable& table) {
          HWND dialog = current_dialog(c);
          append_result(w[3], record_first_byte(w[2], [&] { press(dialog, number(w[1])); }));
        }},
+      {"record-list-count",
+       [](Context& c, const Words& w) {
+         // Milliseconds from the last mark until list box ID holds N rows.
+         need(w, 3);
+         HWND list = control(c, w[1]);
+         while (SendMessageW(list, LB_GETCOUNT, 0, 0) < number(w[2])) {
+           if (Clock::now() - c.mark > 60s) fail("the list did not reach " + w[2] + " rows");
+           Sleep(1);
+         }
+         append_result(w[3], Clock::now() - c.mark);
+       }},
       {"type",
        [](Context& c, const Words& w) {
          need(w, 2);

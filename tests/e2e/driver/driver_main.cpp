@@ -52,6 +52,7 @@
 //   record-sent-to-byte TARGET TEXT FILE RESULTS   the reference: from a plain write of
 //                                 TEXT to TARGET (COM1, or HOST:PORT over TCP) until
 //                                 FILE grows
+//   record-list-count ID N RESULTS   from the last mark until list box ID holds N rows
 #include <cstdio>
 
 #include "tests/e2e/driver/script.h"
