@@ -120,7 +120,13 @@ void add_file_steps(StepTable& table) {
       {"record-sent-to-byte",
        [](Context&, const Words& w) {
          need(w, 4);
+         const std::size_t expected = read_file(w[3]).size() + w[2].size();
          append_result(w[4], plain_send(w[1], w[2], w[3]));
+         // The rest of the text arrives before the next send starts.
+         wait_for<bool>(10000ms, [&]() -> std::optional<bool> {
+           if (read_file(w[3]).size() >= expected) return true;
+           return std::nullopt;
+         });
        }},
       {"expect-nothing-received",
        [](Context&, const Words& w) {
