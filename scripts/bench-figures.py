@@ -105,26 +105,30 @@ def summary(values, unit):
 
 def table(folder):
     cpu = read_cpu(os.path.join(folder, "idle.txt"))
+    # Each figure: its name, unit, then kyz424lx's and the reference's source, a file of
+    # timings in FOLDER or a process of the idle figure ("cpu:NAME").
     rows = [
-        ("\"設定\" -> first byte at signsim, pty", "ms",
-         read_numbers(f"{folder}/serial_press.txt"), "plain WriteFile to COM1",
-         read_numbers(f"{folder}/serial_plain.txt")),
-        ("\"設定\" -> first byte at signsim, TCP", "ms",
-         read_numbers(f"{folder}/tcp_press.txt"), "plain send() on a socket",
-         read_numbers(f"{folder}/tcp_plain.txt")),
-        ("CPU idle, serial link open on a pty", "% core",
-         cpu.get("kyz424lx.exe", []), "plain Win32 window program",
-         cpu.get("plain_window.ex", [])),
-        ("start -> main window painted", "ms",
-         read_numbers(f"{folder}/start_kyz424lx.txt"), "plain Win32 window program",
-         read_numbers(f"{folder}/start_plain.txt")),
-        ("server: 96 adapters connect -> all listed", "ms",
-         read_numbers(f"{folder}/server_listed.txt"), "the same adapters, bare accept",
-         read_numbers(f"{folder}/server_plain.txt")),
+        ("\"設定\" -> first byte at signsim, pty", "ms", "serial_press",
+         "plain WriteFile to COM1", "serial_plain"),
+        ("\"設定\" -> first byte at signsim, TCP", "ms", "tcp_press",
+         "plain send() on a socket", "tcp_plain"),
+        ("CPU idle, serial link open on a pty", "% core", "cpu:kyz424lx.exe",
+         "plain Win32 window program", "cpu:plain_window.ex"),
+        ("start -> main window painted", "ms", "start_kyz424lx",
+         "plain Win32 window program", "start_plain"),
+        ("server: 96 adapters connect -> all listed", "ms", "server_listed",
+         "the same adapters, bare accept (backlog 5)", "server_plain"),
     ]
+
+    def values(source):
+        if source.startswith("cpu:"):
+            return cpu.get(source[4:], [])
+        return read_numbers(os.path.join(folder, source + ".txt"))
+
     header = ("figure", "kyz424lx median", "spread", "reference", "median", "spread", "ratio")
     lines = [header]
-    for name, unit, ours, reference_name, reference in rows:
+    for name, unit, ours_source, reference_name, reference_source in rows:
+        ours, reference = values(ours_source), values(reference_source)
         ratio = ""
         if ours and reference and statistics.median(reference) > 0:
             ratio = f"{statistics.median(ours) / statistics.median(reference):.2f}"
