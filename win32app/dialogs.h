@@ -17,9 +17,6 @@ INT_PTR CALLBACK tcp_client_dialog_procedure(HWND dialog, UINT message, WPARAM w
                                              LPARAM lparam);
 INT_PTR CALLBACK tcp_server_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
                                              LPARAM lparam);
-// The maintenance read-back dialog; for now it only shows its notice and closes.
-INT_PTR CALLBACK read_back_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
-                                            LPARAM lparam);
 
 // The title dialog: page texts, sent one page at a time.
 extern const DLGPROC title_dialog_procedure;

@@ -9,6 +9,7 @@
 #include "win32app/front_panel.h"
 #include "win32app/menu_commands.h"
 #include "win32app/resource_ids.h"
+#include "win32app/serial_line_handover.h"
 
 namespace kyz {
 namespace {
@@ -68,6 +69,7 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam,
         handle_network_event(static_cast<SOCKET>(wparam), lparam);
         return 0;
       }
+      if (handle_serial_line(message, lparam)) return 0;
       return DefWindowProcW(window, message, wparam, lparam);
   }
 }

@@ -15,6 +15,7 @@
 #include "win32app/main_window.h"
 #include "win32app/page_group_table.h"
 #include "win32app/resource_ids.h"
+#include "win32app/run_dialogs.h"
 
 namespace kyz {
 namespace {
@@ -26,12 +27,14 @@ class MainWindowFileUi final : public FileCommandUi {
   std::optional<std::string> choose_open_path() override { return show_open_dialog(window_); }
   std::optional<std::string> choose_save_path() override { return show_save_dialog(window_); }
   void blank_file_name() override {
-    // Drawn with the device context's defaults, black on opaque white, over the name.
-    HDC dc = GetDC(window_);
-    // "File Name" and blanks, 55 characters in all.
-    const std::wstring blank = L"File Name" + std::wstring(46, L' ');
-    TextOutW(dc, file_name_x, file_name_y, blank.c_str(), static_cast<int>(blank.size()));
-    ReleaseDC(window_, dc);
+    // The record no longer names a file: the panel's lowest line, from the file name
+    // down to the window's edge, is painted again at once, so no part of a long path
+    // stays behind.
+    RECT line;
+    GetClientRect(window_, &line);
+    line.top = file_name_y;
+    InvalidateRect(window_, &line, TRUE);
+    UpdateWindow(window_);
   }
 
  private:
@@ -57,6 +60,13 @@ void run_menu_command(HWND window, int id) {
   if (const FieldDialog* dialog = field_dialog_for_menu(id)) {
     run_dialog(window, dialog->template_id, field_dialog_procedure,
                reinterpret_cast<LPARAM>(dialog));
+    return;
+  }
+  if (const RunDialog* dialog = run_dialog_for_menu(id)) {
+    run_dialog(window, dialog->template_id, run_dialog_procedure,
+               reinterpret_cast<LPARAM>(dialog));
+    // A read-back has changed the record: the panel shows it at once.
+    InvalidateRect(window, nullptr, TRUE);
     return;
   }
   switch (id) {
@@ -85,7 +95,6 @@ void run_menu_command(HWND window, int id) {
     case IDM_SEQUENCE_PAGES:
       run_dialog(window, IDD_SEQUENCE_PAGES, sequence_page_dialog_procedure);
       break;
-    case IDM_READ_BACK: run_dialog(window, IDD_READ_BACK, read_back_dialog_procedure); break;
     case IDM_VERSION: run_dialog(window, IDD_VERSION, version_dialog_procedure); break;
     default: break;  // the remaining dialogs are not part of the program yet
   }

@@ -158,3 +158,8 @@
 
 // Sequence-page dialog.
 #define IDC_SEQUENCE_PAGE_FIRST 40102  // 40102..40133, pages 1..32
+
+// All-items dialog.
+#define IDC_ALL_ITEMS_START 1036
+#define IDC_ALL_ITEMS_STEP 1037
+#define IDC_ALL_ITEMS_PROGRESS 1039

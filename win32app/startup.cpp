@@ -3,17 +3,19 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string_view>
+
 #include "core/links/client_table.h"
 #include "core/links/serial_link.h"
 #include "core/links/tcp_link.h"
 #include "core/links/windows_command_links.h"
-#include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
 #include "core/ui/message_boxes.h"
 #include "core/ui/windows_message_boxes.h"
 #include "win32app/app_state.h"
 #include "win32app/main_window.h"
+#include "win32app/serial_line_handover.h"
 
 namespace {
 
@@ -35,8 +37,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   instance_mutex = CreateMutexW(nullptr, FALSE, L"TCP_X_Mutex");
 
-  // Common controls of the dialogs: the TCP/IP client dialog's address box and the title
-  // dialog's progress bar.
+  // Common controls of the dialogs: the TCP/IP client dialog's address box and the
+  // progress bars of the title dialog and the run dialogs.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_INTERNET_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
 
@@ -55,8 +57,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
   if (kyz::link_config.interface == kyz::interface_serial) {
     kyz::open_serial_port();
-    // Reports "error creating read thread" itself; the program goes on without it.
-    kyz::start_serial_reader(kyz::serial_reply_handler, kyz::app_running);
+    // Reports "error creating read thread" itself; the program goes on without it. The
+    // reader hands each line to the main window, whose thread runs the reply handler.
+    kyz::start_serial_reader(
+        [window](std::string_view line) { kyz::post_serial_line(window, line); },
+        kyz::app_running);
   }
 
   MSG message;

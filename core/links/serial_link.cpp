@@ -6,8 +6,9 @@
 //   - the port handle and port_open: set by the UI thread before the reader starts and
 //     closed by it only after the reader has ended;
 //   - the running flag: written by the UI thread, read by the read thread;
-//   - awaiting_answer: set here on the UI thread, cleared by the reply handler on the
-//     read thread (an atomic of the protocol state).
+//   - awaiting_answer: set here on the UI thread, cleared by the reply handler (an
+//     atomic of the protocol state; kyz424lx's line handler posts each line to its UI
+//     thread, which runs the reply handler).
 // The write record, write event and write buffer belong to the UI thread; the read
 // record, read event, chunk buffer and line assembler belong to the read thread. Reads
 // and writes never share an I/O record. No lock is taken.

@@ -81,6 +81,7 @@ void wait_for_answer(SOCKET socket) {
           std::memchr(receive_buffer, '\n', static_cast<std::size_t>(result)));
       if (lf == nullptr) {
         if (++attempts > answer_attempt_limit) {  // a sign that never stops
+          send_failed = 1;
           warning_box("Answer が､きません");
           result = SOCKET_ERROR;
           break;
@@ -105,6 +106,7 @@ void wait_for_answer(SOCKET socket) {
     }
     // Only "nothing yet" is worth waiting for; a broken connection never answers.
     if (WSAGetLastError() != WSAEWOULDBLOCK || ++attempts > answer_attempt_limit) {
+      send_failed = 1;
       warning_box("Answer が､きません");
       break;
     }
@@ -116,12 +118,14 @@ void wait_for_answer(SOCKET socket) {
 
 void socket_send(std::string_view text) {
   if (tcp_connected != 1) {
+    send_failed = 1;
     warning_box("Socket が接続されていません");
     return;
   }
   const std::string_view wire = text.substr(0, text.find('\0'));
   const SOCKET socket = destination_socket();
   if (socket == 0 || !send_all(socket, wire)) {
+    send_failed = 1;
     warning_box("Socket 送信");
     return;
   }

@@ -9,6 +9,7 @@ std::atomic<int> answer_ticks{0};
 std::atomic<int> sequence_step{0};
 std::atomic<int> sequence_busy{0};
 std::atomic<int> device_error{0};
+std::atomic<int> send_failed{0};
 
 char receive_buffer[receive_buffer_size + 2] = {};
 int received_length = 0;

@@ -20,7 +20,8 @@ inline constexpr int mfc_receive_chunk = 499;
 extern std::string reply_accumulator;
 extern int reply_pending;
 
-// One complete line from the serial read thread, with its CR LF; runs on that thread.
+// One complete line from the serial link, with its CR LF. kyz424lx runs it on the UI
+// thread, to which the read thread posts each line, since it writes the settings record.
 // Every line counts as the answer (awaiting_answer and answer_ticks are cleared). The
 // exact lines "GO", "GN", "MENU", "E0".."E3" are reported; read-back replies are stored.
 // A line longer than serial_line_capacity cannot be a reply and is ignored.

@@ -19,6 +19,7 @@ void send_command(std::string_view text) {
   // Every builder stays well below the serial link's buffer; a longer text would be a
   // builder fault, and cutting it would send the sign a different command.
   if (text.size() > max_command_length) return;
+  send_failed = 0;
   CommandLinks* links = command_links();
   if (link_config.interface == interface_serial) {
     if (links) links->serial_write(text);

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <climits>
 #include <functional>
+#include <utility>
 
 #include "core/settings/file_io.h"
 #include "core/ui/message_boxes.h"
@@ -172,12 +173,17 @@ bool read_data_file(const std::string& path, SettingsRecord& record) {
     warning_box("Can't file open");
     return false;
   }
-  const ParseResult result = parse_data_file(text, record);
-  record.data_file_path = path;
-  record.modified = 0;
+  // Read into a copy first: a file with a value that cannot be read changes nothing, so
+  // the settings on screen never become a mixture of two files.
+  SettingsRecord read = record;
+  const ParseResult result = parse_data_file(text, read);
   if (result.bad_line != 0) {
     warning_box("Can't read line " + std::to_string(result.bad_line));
+    return false;
   }
+  read.data_file_path = path;
+  read.modified = 0;
+  record = std::move(read);
   return true;
 }
 

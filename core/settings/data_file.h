@@ -27,8 +27,10 @@ struct ParseResult {
 ParseResult parse_data_file(std::string_view text, SettingsRecord& record);
 
 // Open: on success the record holds the file, data_file_path is the path and
-// modified is 0. A file that cannot be opened shows "Can't file open" and changes
-// nothing; a token that cannot be read shows which line, and keeps what was read.
+// modified is 0. A file that ends early still counts: the fields after its end keep
+// their values. A file that cannot be opened shows "Can't file open", one with a token
+// that cannot be read shows "Can't read line N"; either way it returns false and the
+// record, data_file_path and modified stay exactly as they were.
 bool read_data_file(const std::string& path, SettingsRecord& record = settings);
 
 // Save: writes a complete temporary file beside the target and only then replaces

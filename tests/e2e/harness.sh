@@ -169,16 +169,51 @@ check_panel_pixels() {
   [ "$failures" -eq 0 ]
 }
 
-# check_file_name PNG ORIGIN_FILE shown|blank: whether the panel's file name line shows a
-# name to the right of the words "File Name " (client x 260..500, clear of both feet).
-# Any font draws "File Name " well left of x 260 and a long path far beyond it.
+# check_file_name PNG ORIGIN_FILE shown|blank [tail]: whether the panel's file name line
+# shows a name to the right of the words "File Name " (client x 260..500, clear of both
+# feet); with "tail", also right of the right foot up to the window's edge (client x
+# 574..628), where only a long path reaches. Any font draws "File Name " well left of
+# x 260.
 check_file_name() {
-  local png="$1" ox oy dark
+  local png="$1" ox oy dark area
   read -r ox oy <"$2"
-  dark="$(convert "$png" -crop "240x12+$((260 + ox))+$((134 + oy))" +repage -colorspace gray \
-          -threshold 90% -format "%[fx:int(10000*(1-mean))]" info:)"
-  case "$3" in
-    shown) [ "$dark" -gt 100 ] || { echo "no file name on the panel (dark share $dark/10000)"; return 1; } ;;
-    blank) [ "$dark" -eq 0 ] || { echo "a file name on the panel (dark share $dark/10000)"; return 1; } ;;
-  esac
+  for area in "240x12+260" ${4:+"54x12+574"}; do
+    dark="$(convert "$png" -crop "${area%%+*}+$((${area##*+} + ox))+$((134 + oy))" +repage \
+            -colorspace gray -threshold 90% -format "%[fx:int(10000*(1-mean))]" info:)"
+    case "$3" in
+      shown) [ "$dark" -gt 100 ] || { echo "no file name at $area (dark share $dark/10000)"; return 1; } ;;
+      blank) [ "$dark" -eq 0 ] || { echo "a file name at $area (dark share $dark/10000)"; return 1; } ;;
+    esac
+  done
+}
+
+# kyz424ctl, the command-line companion built in the native tree beside signsim: the
+# exact commands of a data file and the read-back requests, to compare with what the
+# sign received.
+KYZ424CTL="$(dirname "${KYZ_SIGNSIM:-.}")/../kyz424ctl/kyz424ctl"
+
+# expect_received_bytes FILE [OFFSET [more]]: waits up to 5 s until $RECEIVED, from byte
+# OFFSET on (0 when left out), holds exactly the bytes of FILE, and fails showing both
+# otherwise; with "more", further bytes may follow them (a run still going on).
+expect_received_bytes() {
+  local expected="$1" offset="${2:-0}" size i
+  size=$(stat -c %s "$expected")
+  for i in $(seq 1 100); do
+    [ "$(stat -c %s "$RECEIVED")" -ge $((size + offset)) ] && break
+    sleep 0.05
+  done
+  local got="$OUT/received-from-$offset.bin"
+  if [ "${3:-}" = more ]; then
+    tail -c +$((offset + 1)) "$RECEIVED" | head -c "$size" >"$got"
+  else
+    sleep 0.3  # anything sent after the expected bytes would be a fault too
+    tail -c +$((offset + 1)) "$RECEIVED" >"$got"
+  fi
+  if ! cmp -s "$expected" "$got"; then
+    echo "the sign received, from byte $offset:"
+    tr '\r' ' ' <"$got" | cut -c1-80
+    echo "expected:"
+    tr '\r' ' ' <"$expected" | cut -c1-80
+    return 1
+  fi
 }

@@ -240,29 +240,35 @@ TEST_F(DataFile, BlanksInsideATitleBecomeFullWidthBlanksSoLaterValuesStayInPlace
   EXPECT_EQ(back.alarm_hold_time, 30);
 }
 
-TEST_F(DataFile, NonNumericTokenStopsReadingAndNamesTheLine) {
-  const SettingsRecord before = unusual_record();
+TEST_F(DataFile, UnreadableFileNamesTheLineAndChangesNothingAtAll) {
   SettingsRecord defaults;
   reset_settings(defaults);
   auto lines = split_lines(format_data_file(defaults));
-  lines[36] = "x7";  // line 37: border_color of page 5
-  std::string text;
-  for (const auto& l : lines) text += l + "\r\n";
-  const std::string path = folder.file("bad.dat");
-  test::write_bytes(path, text);
-
-  SettingsRecord r = before;
-  r.modified = 1;
-  ASSERT_TRUE(read_data_file(path, r));
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].kind, BoxKind::warning);
-  EXPECT_EQ(boxes.boxes[0].text, "Can't read line 37");
-  EXPECT_EQ(r.char_color, defaults.char_color);
-  EXPECT_EQ(r.border_color[3], 0);                        // line 36 was read
-  EXPECT_EQ(r.border_color[4], before.border_color[4]);   // line 37 was not
-  EXPECT_EQ(r.title, before.title);
-  EXPECT_EQ(r.modified, 0);
-  EXPECT_EQ(r.data_file_path, path);
+  lines[99] = "x7";  // line 100: scroll_speed of page 4
+  std::string bad_token;
+  for (const auto& l : lines) bad_token += l + "\r\n";
+  const std::string junk("\x7f" "ELF\x02\x01\x01\0\0\x03\x00>\x00\x01\r\n\x90\x10", 18);
+  const struct {
+    const char* name;
+    std::string text;
+    const char* message;
+  } files[] = {{"bad token.dat", bad_token, "Can't read line 100"},
+               {"junk.bin", junk, "Can't read line 1"}};
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.name);
+    boxes.boxes.clear();
+    const std::string path = folder.file(file.name);
+    test::write_bytes(path, file.text);
+    SettingsRecord r = unusual_record();
+    r.modified = 1;
+    r.data_file_path = "previous.dat";
+    const SettingsRecord before = r;
+    EXPECT_FALSE(read_data_file(path, r));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].kind, BoxKind::warning);
+    EXPECT_EQ(boxes.boxes[0].text, file.message);
+    EXPECT_EQ(r, before);
+  }
 }
 
 TEST_F(DataFile, NumbersTooLargeForTheFieldAreNotGuessed) {

@@ -254,6 +254,14 @@ void add_dialog_steps(StepTable& table) {
          const std::string text = narrow(window_text(control(c, w[1])));
          if (text != w[2]) fail("control " + w[1] + " shows \"" + text + "\"");
        }},
+      {"expect-enabled",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         const bool enabled = IsWindowEnabled(control(c, w[1])) != FALSE;
+         if (enabled != (number(w[2]) != 0)) {
+           fail("control " + w[1] + (enabled ? " is enabled" : " is disabled"));
+         }
+       }},
       {"click",
        [](Context& c, const Words& w) {
          need(w, 1);

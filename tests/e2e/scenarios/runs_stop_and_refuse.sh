@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# A run stops at the tick after the sign's error reply and refuses to start without a
+# link:
+# - over RS-232C the sign answers "E3" to the all-items send's step 10: "Command Error"
+#   is shown, nothing more reaches the sign, the dialog stays open with "閉じる"
+#   enabled and step 10 in its step box, and "全項目設定" starts again from step 1;
+# - over TCP/IP without a connection both runs refuse with "Socket が接続されていません"
+#   and send nothing; their dialogs still close.
+source "$(dirname "$0")/../harness.sh"
+serial_rig
+signsim_on_serial --error-reply E3 --on-command 10
+configure Interface=0
+"$KYZ424CTL" new "$OUT/new.dat"
+"$KYZ424CTL" commands "$OUT/new.dat" >"$OUT/commands.bin"
+head -n 10 "$OUT/commands.bin" >"$OUT/first-ten.bin"
+head -n 1 "$OUT/commands.bin" >"$OUT/first.bin"
+
+start_and_drive <<'STEPS'
+menu 40009
+dialog "全項目の設定"
+click 1036
+expect-box "Command Error" "Error" stop OK 15
+sleep 700
+expect-enabled 2 1
+expect-text 1037 "10"
+STEPS
+expect_received_bytes "$OUT/first-ten.bin"
+
+drive <<'STEPS'
+wait-main-window
+dialog "全項目の設定"
+click 1036
+expect-enabled 2 0
+STEPS
+expect_received_bytes "$OUT/first.bin" "$(stat -c %s "$OUT/first-ten.bin")" more
+end_programs
+
+configure Interface=1
+start_and_drive <<'STEPS'
+menu 40009
+dialog "全項目の設定"
+click 1036
+expect-box "Socket が接続されていません" "Error" stop OK
+expect-enabled 2 1
+expect-no-box 0.7
+click 2
+expect-dialog-gone
+menu 40180
+dialog "設定項目の読み込み"
+click 1005
+expect-box "Socket が接続されていません" "Error" stop OK
+expect-no-box 0.5
+click 2
+expect-dialog-gone
+STEPS

@@ -1,0 +1,102 @@
+#include "win32app/run_dialogs.h"
+
+#include <string>
+#include <vector>
+
+#include "core/protocol/all_items.h"
+#include "core/protocol/readback.h"
+#include "core/protocol/send_path.h"
+#include "core/settings/configuration.h"
+#include "win32app/dialog_registration.h"
+#include "win32app/resource_ids.h"
+
+namespace kyz {
+namespace {
+
+// The dialogs' timers, and the all-items send's pace from step 33 on.
+constexpr UINT_PTR all_items_timer = 5;
+constexpr UINT_PTR read_back_timer = 6;
+constexpr UINT all_items_fast_period_ms = 100;
+
+// Steps 1..32 send the titles and 34..53 the settings; step 33 sends nothing and
+// quickens the pace.
+bool all_items_step_of_dialog(HWND dialog, int step) {
+  if (step == all_items_pause_step) {
+    SetTimer(dialog, all_items_timer, all_items_fast_period_ms, nullptr);
+  } else {
+    send_all_items_step(step);
+  }
+  return step == all_items_last_step;
+}
+
+// One request per step; the step after the last request completes the read-back. Over
+// TCP/IP "RTSR" is asked a second time.
+bool read_back_step(HWND, int step) {
+  const std::vector<std::string> requests =
+      readback_requests(Edition::lx, link_config.interface != interface_serial);
+  const auto count = static_cast<int>(requests.size());
+  if (step <= count) send_command(requests[static_cast<std::size_t>(step - 1)]);
+  return step > count;
+}
+
+constexpr RunDialog run_dialogs[] = {
+    {IDM_ALL_ITEMS, IDD_ALL_ITEMS, L"全項目の設定 ", IDC_ALL_ITEMS_START,
+     {all_items_timer, 500, IDC_ALL_ITEMS_STEP, IDC_ALL_ITEMS_PROGRESS, all_items_last_step,
+      all_items_step_of_dialog, true}},
+    // The progress range leaves room for a step that never comes.
+    {IDM_READ_BACK, IDD_READ_BACK, L"設定項目の読み込み ", IDC_READ_BACK_START,
+     {read_back_timer, 300, IDC_READ_BACK_STEP, IDC_READ_BACK_PROGRESS, 56, read_back_step,
+      true}},
+};
+
+const RunDialog* table_entry(HWND dialog) {
+  return reinterpret_cast<const RunDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+}  // namespace
+
+const RunDialog* run_dialog_for_menu(int menu_id) {
+  for (const RunDialog& d : run_dialogs) {
+    if (d.menu_id == menu_id) return &d;
+  }
+  return nullptr;
+}
+
+INT_PTR CALLBACK run_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
+                                      LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      const auto& d = *reinterpret_cast<const RunDialog*>(lparam);
+      SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+      register_settings_dialog(dialog);
+      set_title_with_destination(dialog, d.title_prefix);
+      prepare_timed_run(dialog, d.run);
+      return TRUE;
+    }
+    case WM_COMMAND: {
+      const RunDialog* d = table_entry(dialog);
+      const int id = LOWORD(wparam);
+      if (d && id == d->start_button_id) {
+        start_timed_run(dialog, d->run);
+      } else if (id == IDCANCEL) {
+        if (timed_run_allows_close(dialog)) EndDialog(dialog, IDCANCEL);
+      } else {
+        return FALSE;
+      }
+      return TRUE;
+    }
+    case WM_TIMER: {
+      const RunDialog* d = table_entry(dialog);
+      if (!d || wparam != d->run.timer_id) return FALSE;
+      timed_run_tick(dialog, d->run);
+      return TRUE;
+    }
+    case WM_DESTROY:
+      if (const RunDialog* d = table_entry(dialog)) end_timed_run_with_dialog(dialog, d->run);
+      return FALSE;
+    default:
+      return handle_socket_data(message) ? TRUE : FALSE;
+  }
+}
+
+}  // namespace kyz

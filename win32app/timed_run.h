@@ -1,0 +1,46 @@
+// The timed runs of kyz424lx's dialogs: the all-items send, the maintenance read-back
+// and the title dialog's all-pages send. Each runs in its own modal dialog, paced by a
+// dialog timer, and all of them share sequence_step, sequence_busy and device_error, so
+// only one runs at a time.
+//
+// Whatever ends a dialog ends its run: WM_DESTROY stops the timer and clears
+// sequence_step and sequence_busy, so no run is ever left half-way to block every later
+// send. While a dialog's run is in progress its command 2 ("閉じる", which is disabled
+// then, Esc or the close box) is ignored.
+#pragma once
+
+#include <windows.h>
+
+namespace kyz {
+
+struct TimedRun {
+  UINT_PTR timer_id;
+  UINT period_ms;
+  int step_box_id;     // read-only edit box: the number of the step just performed
+  int progress_id;     // progress bar: range 0..progress_range, one step per tick
+  int progress_range;
+  // Performs step `step` (1, 2, ...) and returns true when it was the last one.
+  bool (*perform_step)(HWND dialog, int step);
+  bool ends_dialog;    // the dialog ends itself once the last step is done
+};
+
+// WM_INITDIALOG: the progress bar's range and step.
+void prepare_timed_run(HWND dialog, const TimedRun& run);
+
+// The start button. Over TCP/IP without a connection shows "Socket が接続されていません"
+// with error_box; while any run is in progress does nothing; otherwise disables
+// "閉じる", sets sequence_busy and sequence_step 1 and starts the timer.
+void start_timed_run(HWND dialog, const TimedRun& run);
+
+// WM_TIMER of run.timer_id: one step. The run stops (the dialog stays open and "閉じる"
+// works again) when the sign's latest reply was an error or the latest command could
+// not be sent; after the last step it is complete.
+void timed_run_tick(HWND dialog, const TimedRun& run);
+
+// Whether `dialog` may close now: false while its own run is in progress.
+bool timed_run_allows_close(HWND dialog);
+
+// WM_DESTROY: the dialog's run, if any, ends with it.
+void end_timed_run_with_dialog(HWND dialog, const TimedRun& run);
+
+}  // namespace kyz
