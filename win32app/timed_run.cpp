@@ -70,15 +70,16 @@ void timed_run_tick(HWND dialog, const TimedRun& run) {
     return;
   }
   const int step = sequence_step;
-  step_in_progress = true;
-  const bool last = run.perform_step(dialog, step);
-  step_in_progress = false;
-  if (run_owner != dialog) return;  // the dialog ended while the step showed a box
-
-  SetDlgItemTextW(dialog, run.step_box_id, std::to_wstring(step).c_str());
-  SendDlgItemMessageW(dialog, run.progress_id, PBM_STEPIT, 0, 0);
-  sequence_step = step + 1;
-  if (!last) return;
+  if (step <= run.step_count()) {
+    step_in_progress = true;
+    run.perform_step(dialog, step);
+    step_in_progress = false;
+    if (run_owner != dialog) return;  // the dialog ended while the step showed a box
+    SetDlgItemTextW(dialog, run.step_box_id, std::to_wstring(step).c_str());
+    SendDlgItemMessageW(dialog, run.progress_id, PBM_STEPIT, 0, 0);
+    sequence_step = step + 1;
+    return;
+  }
 
   stop_run(dialog, run);
   // The watchdog, silent during the run, counts afresh for the last command: a sign

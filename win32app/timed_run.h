@@ -19,9 +19,10 @@ struct TimedRun {
   int step_box_id;     // read-only edit box: the number of the step just performed
   int progress_id;     // progress bar: range 0..progress_range, one step per tick
   int progress_range;
-  // Performs step `step` (1, 2, ...) and returns true when it was the last one.
-  bool (*perform_step)(HWND dialog, int step);
-  bool ends_dialog;    // the dialog ends itself once the last step is done
+  int (*step_count)();
+  // Performs step `step`, 1..step_count().
+  void (*perform_step)(HWND dialog, int step);
+  bool ends_dialog;    // the dialog ends itself once the run is complete
 };
 
 // WM_INITDIALOG: the progress bar's range and step.
@@ -34,7 +35,8 @@ void start_timed_run(HWND dialog, const TimedRun& run);
 
 // WM_TIMER of run.timer_id: one step. The run stops (the dialog stays open and "閉じる"
 // works again) when the sign's latest reply was an error or the latest command could
-// not be sent; after the last step it is complete.
+// not be sent. It is complete at the tick after its last step, so that the answer to
+// the last command still counts as an answer within the run and shows no success box.
 void timed_run_tick(HWND dialog, const TimedRun& run);
 
 // Whether `dialog` may close now: false while its own run is in progress.

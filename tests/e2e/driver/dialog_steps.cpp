@@ -257,9 +257,14 @@ void add_dialog_steps(StepTable& table) {
       {"expect-enabled",
        [](Context& c, const Words& w) {
          need(w, 2);
-         const bool enabled = IsWindowEnabled(control(c, w[1])) != FALSE;
-         if (enabled != (number(w[2]) != 0)) {
-           fail("control " + w[1] + (enabled ? " is enabled" : " is disabled"));
+         // A posted click may still be on its way: give the program a moment.
+         HWND button = control(c, w[1]);
+         const bool wanted = number(w[2]) != 0;
+         if (!wait_for<bool>(5000ms, [&]() -> std::optional<bool> {
+               if ((IsWindowEnabled(button) != FALSE) == wanted) return true;
+               return std::nullopt;
+             })) {
+           fail("control " + w[1] + (wanted ? " is disabled" : " is enabled"));
          }
        }},
       {"click",

@@ -4,6 +4,7 @@
 # - over RS-232C the sign answers "E3" to the all-items send's step 10: "Command Error"
 #   is shown, nothing more reaches the sign, the dialog stays open with "閉じる"
 #   enabled and step 10 in its step box, and "全項目設定" starts again from step 1;
+#   while that run goes on, the read-back's "読み込み" starts nothing;
 # - over TCP/IP without a connection both runs refuse with "Socket が接続されていません"
 #   and send nothing; their dialogs still close.
 source "$(dirname "$0")/../harness.sh"
@@ -31,8 +32,15 @@ wait-main-window
 dialog "全項目の設定"
 click 1036
 expect-enabled 2 0
+menu 40180
+dialog "設定項目の読み込み"
+click 1005
+expect-no-box 0.7
+click 2
+expect-dialog-gone
 STEPS
 expect_received_bytes "$OUT/first.bin" "$(stat -c %s "$OUT/first-ten.bin")" more
+if grep -q RCA "$RECEIVED"; then echo "the read-back started during the all-items send"; exit 1; fi
 end_programs
 
 configure Interface=1
