@@ -254,19 +254,6 @@ void add_dialog_steps(StepTable& table) {
          const std::string text = narrow(window_text(control(c, w[1])));
          if (text != w[2]) fail("control " + w[1] + " shows \"" + text + "\"");
        }},
-      {"expect-enabled",
-       [](Context& c, const Words& w) {
-         need(w, 2);
-         // A posted click may still be on its way: give the program a moment.
-         HWND button = control(c, w[1]);
-         const bool wanted = number(w[2]) != 0;
-         if (!wait_for<bool>(5000ms, [&]() -> std::optional<bool> {
-               if ((IsWindowEnabled(button) != FALSE) == wanted) return true;
-               return std::nullopt;
-             })) {
-           fail("control " + w[1] + (wanted ? " is disabled" : " is enabled"));
-         }
-       }},
       {"click",
        [](Context& c, const Words& w) {
          need(w, 1);
