@@ -217,3 +217,20 @@ expect_received_bytes() {
     return 1
   fi
 }
+
+# tcp_connect_steps: driver steps that connect to the sign at 127.0.0.1 through the
+# TCP/IP client dialog (port_number from the configuration) and close the dialog.
+tcp_connect_steps() {
+  cat <<'STEPS'
+menu 40008
+dialog "TCP/IPの設定（Client）"
+ip-address 1044 127.0.0.1
+click 1005
+expect-list 1045 "127 .000 .000 .001"
+list-double-click 1045 0
+click 1049
+expect-box "Socket 接続 OK" "Success" none OK
+click 1
+expect-dialog-gone
+STEPS
+}

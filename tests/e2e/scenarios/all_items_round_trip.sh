@@ -89,13 +89,4 @@ RECEIVED="$OUT/tcp-received.bin"
 signsim_on_tcp --raw-log "$RECEIVED"
 configure Interface=1 ClientServer=0 port_number="$TCP_PORT"
 "$KYZ424CTL" requests --tcp >"$OUT/requests-tcp.bin"
-round_trip tcp 'menu 40008
-dialog "TCP/IPの設定（Client）"
-ip-address 1044 127.0.0.1
-click 1005
-expect-list 1045 "127 .000 .000 .001"
-list-double-click 1045 0
-click 1049
-expect-box "Socket 接続 OK" "Success" none OK
-click 1
-expect-dialog-gone' 2
+round_trip tcp "$(tcp_connect_steps)" 2

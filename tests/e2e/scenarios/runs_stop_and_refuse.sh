@@ -6,7 +6,10 @@
 #   enabled and step 10 in its step box, and "全項目設定" starts again from step 1;
 #   while that run goes on, the read-back's "読み込み" starts nothing;
 # - over TCP/IP without a connection both runs refuse with "Socket が接続されていません"
-#   and send nothing; their dialogs still close.
+#   and send nothing; their dialogs still close;
+# - a sign that closes the connection in the middle of its answer to the read-back's
+#   fifth request stops the run with "Socket 送信" at a following send; after it the
+#   dialog closes again.
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial --error-reply E3 --on-command 10
@@ -58,6 +61,21 @@ dialog "設定項目の読み込み"
 click 1005
 expect-box "Socket が接続されていません" "Error" stop OK
 expect-no-box 0.5
+click 2
+expect-dialog-gone
+STEPS
+end_programs
+kill "$SIGNSIM_PID" && wait "$SIGNSIM_PID" 2>/dev/null || true
+
+signsim_on_tcp --close-mid-answer --on-command 5
+configure Interface=1 ClientServer=0 port_number="$TCP_PORT"
+start_and_drive <<STEPS
+$(tcp_connect_steps)
+menu 40180
+dialog "設定項目の読み込み"
+click 1005
+expect-box "Socket 送信" "Error" exclamation OK 10
+expect-enabled 2 1
 click 2
 expect-dialog-gone
 STEPS
