@@ -5,8 +5,8 @@
 #   is shown, nothing more reaches the sign, the dialog stays open with "閉じる"
 #   enabled and step 10 in its step box, and "全項目設定" starts again from step 1;
 #   while that run goes on, the read-back's "読み込み" starts nothing;
-# - over TCP/IP without a connection both runs refuse with "Socket が接続されていません"
-#   and send nothing; their dialogs still close;
+# - over TCP/IP without a connection the three runs refuse with
+#   "Socket が接続されていません" and send nothing; their dialogs still close;
 # - a sign that closes the connection in the middle of its answer to the read-back's
 #   fifth request stops the run with "Socket 送信" at a following send; after it the
 #   dialog closes again.
@@ -61,6 +61,13 @@ dialog "設定項目の読み込み"
 click 1005
 expect-box "Socket が接続されていません" "Error" stop OK
 expect-no-box 0.5
+click 2
+expect-dialog-gone
+menu 40010
+dialog "情報（タイトル）の設定"
+click 40026
+expect-box "Socket が接続されていません" "Error" stop OK
+expect-no-box 0.7
 click 2
 expect-dialog-gone
 STEPS
