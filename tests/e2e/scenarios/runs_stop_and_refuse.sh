@@ -10,6 +10,7 @@
 # - a sign that closes the connection in the middle of its answer to the read-back's
 #   fifth request stops the run with "Socket 送信" at a following send; after it the
 #   dialog closes again.
+# Picture of the stopped all-items dialog: out/runs_stop_and_refuse/all_items_dialog.png.
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial --error-reply E3 --on-command 10
@@ -29,6 +30,7 @@ expect-enabled 2 1
 expect-text 1037 "10"
 STEPS
 expect_received_bytes "$OUT/first-ten.bin"
+import -window root "$OUT/all_items_dialog.png"
 
 drive <<'STEPS'
 wait-main-window
