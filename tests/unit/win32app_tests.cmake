@@ -10,7 +10,6 @@ if(WIN32)
     win32app_resources_test.cpp
     win32app_main_window_test.cpp
     win32app_front_panel_test.cpp
-    win32app_serial_handover_test.cpp
     win32app_timed_run_test.cpp
     win32app_title_dialog_test.cpp
     ${PROJECT_SOURCE_DIR}/win32app/kyz424lx.rc
