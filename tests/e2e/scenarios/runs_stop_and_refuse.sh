@@ -8,8 +8,8 @@
 # - over TCP/IP without a connection the three runs refuse with
 #   "Socket が接続されていません" and send nothing; their dialogs still close;
 # - a sign that closes the connection in the middle of its answer to the read-back's
-#   fifth request stops the run with "Socket 送信" at a following send; after it the
-#   dialog closes again.
+#   fifth request ends the link, and the next request stops the run with
+#   "Socket が接続されていません"; after it the dialog closes again.
 # Picture of the stopped all-items dialog: out/runs_stop_and_refuse/all_items_dialog.png.
 source "$(dirname "$0")/../harness.sh"
 serial_rig
@@ -83,7 +83,7 @@ $(tcp_connect_steps)
 menu 40180
 dialog "設定項目の読み込み"
 click 1005
-expect-box "Socket 送信" "Error" exclamation OK 10
+expect-box "Socket が接続されていません" "Error" exclamation OK 10
 expect-enabled 2 1
 click 2
 expect-dialog-gone
