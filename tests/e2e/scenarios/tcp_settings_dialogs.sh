@@ -44,18 +44,7 @@ for family in "${families[@]}"; do
   expected+="$command\\r\\n"
 done
 
-start_and_drive < <(cat <<'STEPS'
-menu 40008
-dialog "TCP/IPの設定（Client）"
-ip-address 1044 127.0.0.1
-click 1005
-expect-list 1045 "127 .000 .000 .001"
-list-double-click 1045 0
-click 1049
-expect-box "Socket 接続 OK" "Success" none OK
-click 1
-expect-dialog-gone
-STEPS
+start_and_drive < <(tcp_connect_steps
 cat "$steps"
 cat <<STEPS
 expect-received-exactly \${RECEIVED} "$expected"
