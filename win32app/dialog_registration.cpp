@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/links/client_table.h"
-#include "core/links/tcp_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 
 namespace kyz {
 namespace {

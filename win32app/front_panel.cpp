@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 
 namespace kyz {
 namespace {

@@ -1,6 +1,6 @@
 #include "win32app/main_window.h"
 
-#include "core/links/tcp_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"

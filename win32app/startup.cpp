@@ -6,13 +6,13 @@
 #include <string_view>
 
 #include "core/links/client_table.h"
-#include "core/links/serial_link.h"
-#include "core/links/tcp_link.h"
-#include "core/links/windows_command_links.h"
+#include "core/links/win32/serial_link.h"
+#include "core/links/win32/tcp_link.h"
+#include "core/links/win32/windows_command_links.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
 #include "core/ui/message_boxes.h"
-#include "core/ui/windows_message_boxes.h"
+#include "core/ui/win32/windows_message_boxes.h"
 #include "win32app/app_state.h"
 #include "win32app/main_window.h"
 #include "win32app/serial_line_handover.h"

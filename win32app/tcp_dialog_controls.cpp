@@ -1,8 +1,8 @@
 #include "win32app/tcp_dialog_controls.h"
 
-#include "core/links/tcp_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "core/settings/configuration.h"
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 #include "win32app/app_state.h"
 
 namespace kyz {

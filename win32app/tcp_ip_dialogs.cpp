@@ -7,11 +7,11 @@
 #include <string>
 
 #include "core/links/tcp_destination.h"
-#include "core/links/tcp_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "core/protocol/protocol_state.h"
 #include "core/settings/configuration.h"
 #include "core/ui/message_boxes.h"
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 #include "win32app/dialog_registration.h"
 #include "win32app/dialogs.h"
 #include "win32app/resource_ids.h"

@@ -9,7 +9,7 @@
 
 #include "core/protocol/title_command.h"
 #include "core/settings/settings_record.h"
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 #include "win32app/dialog_registration.h"
 #include "win32app/dialogs.h"
 #include "win32app/input_method.h"

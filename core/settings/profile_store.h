@@ -1,8 +1,8 @@
 // Where the link configuration lives: a private-profile (ini) file.
 //
 // On Windows the programs go through the platform's profile functions, so the file sits
-// in the Windows directory as earlier installations keep it. Natively an IniFile of the
-// same format stands in, for the Linux tools and the tests.
+// in the Windows directory. Natively an IniFile of the same format stands in, for the
+// Linux tools and the tests.
 #pragma once
 
 #include <cstddef>
@@ -25,5 +25,10 @@ class ProfileStore {
 // The store that load_configuration and the key writes use.
 void set_profile_store(ProfileStore* store);
 ProfileStore& profile_store();
+
+// The platform's own store, used while no other is set: the profile functions on
+// Windows (win32/windows_profile.cpp), an ini file in the working folder elsewhere
+// (posix/platform_profile_store.cpp).
+ProfileStore& platform_profile_store();
 
 }  // namespace kyz

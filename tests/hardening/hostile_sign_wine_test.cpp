@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/links/serial_link.h"
-#include "core/links/tcp_link.h"
+#include "core/links/win32/serial_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/reply_handlers.h"
 #include "core/protocol/send_path.h"

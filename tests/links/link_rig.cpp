@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/links/serial_link.h"
-#include "core/links/tcp_link.h"
-#include "core/links/windows_command_links.h"
+#include "core/links/win32/serial_link.h"
+#include "core/links/win32/tcp_link.h"
+#include "core/links/win32/windows_command_links.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"

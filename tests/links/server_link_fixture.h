@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/links/client_table.h"
-#include "core/links/tcp_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "tests/links/link_rig.h"
 
 namespace kyz::rig {

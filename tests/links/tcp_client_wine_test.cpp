@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "core/links/tcp_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"

@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "core/links/serial_link.h"
+#include "core/links/win32/serial_link.h"
 
 namespace kyz {
 namespace {

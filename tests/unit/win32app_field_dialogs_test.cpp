@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/links/client_table.h"
-#include "core/links/tcp_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "win32app/clock_values.h"
 #include "win32app/field_dialog_table.h"
 #include "win32app/resource_ids.h"

@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "core/links/client_table.h"
-#include "core/links/tcp_link.h"
+#include "core/links/win32/tcp_link.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/link_seam.h"
 #include "core/settings/configuration.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 #include "win32app/dialogs.h"
 #include "win32app/resource_ids.h"
 #include "tests/unit/protocol_test_support.h"

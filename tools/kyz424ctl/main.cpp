@@ -12,7 +12,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 #endif
 
 #include "core/protocol/all_items.h"

@@ -2,7 +2,6 @@
 // Shift-JIS titles, the window API wants UTF-16.
 #pragma once
 
-#ifdef _WIN32
 #include <string>
 #include <string_view>
 
@@ -15,4 +14,3 @@ std::wstring sjis_to_wide(std::string_view text);
 std::string wide_to_sjis(std::wstring_view text);
 
 }  // namespace kyz
-#endif

@@ -2,8 +2,8 @@
 #include <winsock.h>
 
 #include "core/links/tcp_destination.h"
-#include "core/links/tcp_link.h"
-#include "core/links/winsock_session.h"
+#include "core/links/win32/tcp_link.h"
+#include "core/links/win32/winsock_session.h"
 #include "core/settings/configuration.h"
 #include "core/ui/message_boxes.h"
 

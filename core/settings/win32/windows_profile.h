@@ -2,7 +2,6 @@
 // without a folder, so Windows keeps it in the Windows directory.
 #pragma once
 
-#ifdef _WIN32
 #include "core/settings/profile_store.h"
 
 namespace kyz {
@@ -15,4 +14,3 @@ class WindowsProfile final : public ProfileStore {
 };
 
 }  // namespace kyz
-#endif

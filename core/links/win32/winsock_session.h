@@ -2,7 +2,6 @@
 // socket failures in.
 #pragma once
 
-#ifdef _WIN32
 #include <winsock.h>
 
 #include <atomic>
@@ -44,4 +43,3 @@ void shut_and_close(SOCKET socket);
 bool link_running();
 
 }  // namespace kyz
-#endif

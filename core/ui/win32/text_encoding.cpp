@@ -1,5 +1,4 @@
-#ifdef _WIN32
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 
 #include <windows.h>
 
@@ -35,4 +34,3 @@ std::wstring sjis_to_wide(std::string_view text) { return to_wide(shift_jis, tex
 std::string wide_to_sjis(std::wstring_view text) { return from_wide(shift_jis, text); }
 
 }  // namespace kyz
-#endif

@@ -3,7 +3,6 @@
 // reply line to the reply handler.
 #pragma once
 
-#ifdef _WIN32
 #include <windows.h>
 
 #include <atomic>
@@ -48,4 +47,3 @@ void set_line_parameters(DCB& dcb);
 COMMTIMEOUTS serial_timeouts();
 
 }  // namespace kyz
-#endif

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "core/links/client_table.h"
-#include "core/links/tcp_link.h"
-#include "core/links/winsock_session.h"
+#include "core/links/win32/tcp_link.h"
+#include "core/links/win32/winsock_session.h"
 #include "core/protocol/protocol_state.h"
 #include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"

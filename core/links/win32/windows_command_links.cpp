@@ -1,7 +1,7 @@
-#include "core/links/windows_command_links.h"
+#include "core/links/win32/windows_command_links.h"
 
-#include "core/links/serial_link.h"
-#include "core/links/tcp_link.h"
+#include "core/links/win32/serial_link.h"
+#include "core/links/win32/tcp_link.h"
 
 namespace kyz {
 

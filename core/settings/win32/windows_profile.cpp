@@ -1,12 +1,11 @@
-#ifdef _WIN32
-#include "core/settings/windows_profile.h"
+#include "core/settings/win32/windows_profile.h"
 
 #include <windows.h>
 
 #include <vector>
 
 #include "core/settings/configuration.h"
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 
 namespace kyz {
 
@@ -27,5 +26,9 @@ void WindowsProfile::write(std::string_view section, std::string_view key,
                              utf8_to_wide(configuration_file_name()).c_str());
 }
 
+ProfileStore& platform_profile_store() {
+  static WindowsProfile store;
+  return store;
+}
+
 }  // namespace kyz
-#endif

@@ -6,7 +6,6 @@
 // socket_send waits for the answer on that same thread.
 #pragma once
 
-#ifdef _WIN32
 #include <winsock.h>
 
 #include <atomic>
@@ -77,4 +76,3 @@ void tcp_disconnect_all();
 void socket_send(std::string_view text);
 
 }  // namespace kyz
-#endif

@@ -12,7 +12,7 @@
 // The write record, write event and write buffer belong to the UI thread; the read
 // record, read event, chunk buffer and line assembler belong to the read thread. Reads
 // and writes never share an I/O record. No lock is taken.
-#include "core/links/serial_link.h"
+#include "core/links/win32/serial_link.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,6 @@
 // The message boxes of the Windows programs: task-modal MessageBoxW calls.
 #pragma once
 
-#ifdef _WIN32
 #include "core/ui/message_boxes.h"
 
 namespace kyz {
@@ -13,4 +12,3 @@ class WindowsMessageBoxes final : public MessageBoxSink {
 };
 
 }  // namespace kyz
-#endif

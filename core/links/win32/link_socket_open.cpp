@@ -3,8 +3,8 @@
 #include <winsock.h>
 
 #include "core/links/client_table.h"
-#include "core/links/tcp_link.h"
-#include "core/links/winsock_session.h"
+#include "core/links/win32/tcp_link.h"
+#include "core/links/win32/winsock_session.h"
 
 namespace kyz {
 

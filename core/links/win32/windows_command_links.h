@@ -2,7 +2,6 @@
 // links of kyz424lx behind the CommandLinks seam.
 #pragma once
 
-#ifdef _WIN32
 #include "core/protocol/link_seam.h"
 
 namespace kyz {
@@ -18,4 +17,3 @@ class WindowsCommandLinks final : public CommandLinks {
 void install_windows_command_links();
 
 }  // namespace kyz
-#endif

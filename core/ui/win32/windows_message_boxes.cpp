@@ -1,9 +1,8 @@
-#ifdef _WIN32
-#include "core/ui/windows_message_boxes.h"
+#include "core/ui/win32/windows_message_boxes.h"
 
 #include <windows.h>
 
-#include "core/ui/text_encoding.h"
+#include "core/ui/win32/text_encoding.h"
 
 namespace kyz {
 
@@ -29,4 +28,3 @@ BoxAnswer WindowsMessageBoxes::show(BoxKind kind, std::string_view text,
 }
 
 }  // namespace kyz
-#endif
