@@ -18,30 +18,40 @@ constexpr DWORD path_capacity = 32768;
 // pattern, the list ends with an empty pair.
 constexpr wchar_t filter[] = L"データ(*.dat)\0*.dat\0すべて(*.*)\0*.*\0";
 
-std::optional<std::string> run(HWND owner, const wchar_t* title, DWORD flags, bool save) {
-  std::vector<wchar_t> name(path_capacity, L'\0');  // the name field starts empty
+}  // namespace
+
+std::optional<std::string> show_file_dialog(HWND owner, const FileDialogShape& shape) {
+  std::vector<wchar_t> name(path_capacity, L'\0');
+  if (shape.initial_name) {
+    for (std::size_t i = 0; shape.initial_name[i] && i + 1 < path_capacity; ++i) {
+      name[i] = shape.initial_name[i];
+    }
+  }
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filter;
+  ofn.lpstrFilter = shape.filter;
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = name.data();
   ofn.nMaxFile = path_capacity;
-  ofn.lpstrTitle = title;
-  ofn.Flags = flags | OFN_HIDEREADONLY | OFN_EXPLORER;  // no default extension
-  const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  ofn.lpstrTitle = shape.title;
+  ofn.lpstrDefExt = shape.default_extension;
+  ofn.lpstrInitialDir = shape.initial_folder;
+  ofn.Flags = shape.flags | OFN_HIDEREADONLY | OFN_EXPLORER;
+  const BOOL chosen = shape.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
   if (!chosen) return std::nullopt;
   return wide_to_utf8(name.data());
 }
 
-}  // namespace
-
+// kyz424lx: the name field starts empty and no extension is added.
 std::optional<std::string> show_open_dialog(HWND owner) {
-  return run(owner, L"ファイルのオープン", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false);
+  return show_file_dialog(owner, {L"ファイルのオープン", filter, nullptr, nullptr, nullptr,
+                                  OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false});
 }
 
 std::optional<std::string> show_save_dialog(HWND owner) {
-  return run(owner, L"ファイルの保存", OFN_OVERWRITEPROMPT, true);
+  return show_file_dialog(owner, {L"ファイルの保存", filter, nullptr, nullptr, nullptr,
+                                  OFN_OVERWRITEPROMPT, true});
 }
 
 }  // namespace kyz

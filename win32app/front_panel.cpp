@@ -15,20 +15,22 @@ constexpr COLORREF lamp_green = RGB(0, 255, 0);
 constexpr COLORREF white = RGB(255, 255, 255);
 
 // A pen and brush selected into the DC for one drawing step; deselected and deleted
-// when the step ends, before the next step creates its own.
+// when the step ends, before the next step creates its own. Without an outline the
+// stock null pen is selected instead of a pen of our own.
 class DrawingTools {
  public:
-  DrawingTools(HDC dc, int pen_width, COLORREF pen_colour, const COLORREF* brush_colour)
+  DrawingTools(HDC dc, int pen_width, COLORREF pen_colour, const COLORREF* brush_colour,
+               bool outline = true)
       : dc_(dc),
-        pen_(CreatePen(PS_SOLID, pen_width, pen_colour)),
+        pen_(outline ? CreatePen(PS_SOLID, pen_width, pen_colour) : nullptr),
         brush_(brush_colour ? CreateSolidBrush(*brush_colour) : nullptr) {
-    old_pen_ = SelectObject(dc_, pen_);
+    old_pen_ = SelectObject(dc_, pen_ ? pen_ : GetStockObject(NULL_PEN));
     if (brush_) old_brush_ = SelectObject(dc_, brush_);
   }
   ~DrawingTools() {
     SelectObject(dc_, old_pen_);
     if (brush_) SelectObject(dc_, old_brush_);
-    DeleteObject(pen_);
+    if (pen_) DeleteObject(pen_);
     if (brush_) DeleteObject(brush_);
   }
   DrawingTools(const DrawingTools&) = delete;
@@ -51,27 +53,49 @@ void text(HDC dc, int x, int y, std::wstring_view s) {
   TextOutW(dc, x, y, s.data(), static_cast<int>(s.size()));
 }
 
+void feet(HDC dc) {
+  Rectangle(dc, 60, 133, 120, 150);
+  Rectangle(dc, 510, 133, 570, 150);
+}
+
 }  // namespace
 
-void paint_front_panel(HDC dc, const std::string& data_file_path) {
+// The record no longer names a file: the panel's lowest line, from the file name down to
+// the window's edge, is painted again at once, so no part of a long path stays behind.
+void blank_file_name(HWND window) {
+  RECT line;
+  GetClientRect(window, &line);
+  line.top = file_name_y;
+  InvalidateRect(window, &line, TRUE);
+  UpdateWindow(window);
+}
+
+void paint_front_panel(HDC dc, const std::string& data_file_path, PanelShapes shapes) {
+  const bool outlined = shapes == PanelShapes::outlined_in_colour;
   {  // the panel face
-    DrawingTools tools(dc, 1, panel_face, &panel_face);
+    DrawingTools tools(dc, 1, panel_face, &panel_face, outlined);
     Rectangle(dc, 0, 0, 630, 132);
   }
   {  // the power switch body
-    DrawingTools tools(dc, 1, black, &black);
+    DrawingTools tools(dc, 1, black, &black, outlined);
     Rectangle(dc, 486, 60, 504, 96);
     Rectangle(dc, 504, 42, 576, 114);
   }
-  {  // the switch frame, six key caps and the two feet
-    DrawingTools tools(dc, 1, dark_grey, &dark_grey);
+  {  // the switch frame and six key caps
+    DrawingTools tools(dc, 1, dark_grey, &dark_grey, outlined);
     Rectangle(dc, 516, 45, 525, 111);
     Rectangle(dc, 516, 45, 564, 54);
     Rectangle(dc, 555, 45, 564, 111);
     Rectangle(dc, 516, 102, 564, 111);
     for (int k = 0; k < 6; ++k) Rectangle(dc, 75 + 39 * k, 69, 105 + 39 * k, 99);
-    Rectangle(dc, 60, 133, 120, 150);
-    Rectangle(dc, 510, 133, 570, 150);
+    if (outlined) feet(dc);
+  }
+  if (!outlined) {  // the feet in the stock dark grey with the default black pen
+    const HGDIOBJ old_brush = SelectObject(dc, GetStockObject(DKGRAY_BRUSH));
+    const HGDIOBJ old_pen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    feet(dc);
+    SelectObject(dc, old_pen);
+    SelectObject(dc, old_brush);
   }
   {  // the rule under the name plate
     DrawingTools tools(dc, 3, rule_grey, nullptr);

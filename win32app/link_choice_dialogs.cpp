@@ -4,26 +4,13 @@
 
 #include "core/protocol/link_seam.h"
 #include "core/settings/configuration.h"
+#include "win32app/choice_lists.h"
 #include "win32app/dialog_closing.h"
 #include "win32app/dialogs.h"
 #include "win32app/resource_ids.h"
 
 namespace kyz {
 namespace {
-
-template <std::size_t N>
-void fill_list(HWND dialog, int list_id, const std::array<const wchar_t*, N>& rows,
-               int selected) {
-  HWND list = GetDlgItem(dialog, list_id);
-  for (const wchar_t* row : rows) {
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row));
-  }
-  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-}
-
-int selected_row(HWND dialog, int list_id) {
-  return static_cast<int>(SendDlgItemMessageW(dialog, list_id, CB_GETCURSEL, 0, 0));
-}
 
 // A dialog whose list shows `rows` with `value` selected. OK takes the chosen row into
 // `value` and writes its key; "閉じる" leaves `value` as it was.
@@ -33,11 +20,11 @@ INT_PTR choice_taken_on_ok(HWND dialog, UINT message, WPARAM wparam, int list_id
                            void (*write_key)(const LinkConfiguration&)) {
   switch (message) {
     case WM_INITDIALOG:
-      fill_list(dialog, list_id, rows, value);
+      fill_choice_list(dialog, list_id, rows, value);
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
-        const int row = selected_row(dialog, list_id);
+        const int row = chosen_row(dialog, list_id);
         if (row >= 0) {
           value = row;
           write_key(link_config);
@@ -75,14 +62,14 @@ INT_PTR CALLBACK client_server_dialog_procedure(HWND dialog, UINT message, WPARA
     case WM_INITDIALOG: {
       const bool connected = command_links() && command_links()->tcp_connected();
       // The role cannot change while a link is up.
-      fill_list(dialog, IDC_CLIENT_SERVER_LIST, std::array{L"Client", L"Server"},
+      fill_choice_list(dialog, IDC_CLIENT_SERVER_LIST, std::array{L"Client", L"Server"},
                 connected ? -1 : link_config.client_server);
       if (connected) EnableWindow(GetDlgItem(dialog, IDC_CLIENT_SERVER_LIST), FALSE);
       return TRUE;
     }
     case WM_COMMAND:
       if (LOWORD(wparam) == IDC_CLIENT_SERVER_LIST && HIWORD(wparam) == CBN_SELCHANGE) {
-        const int row = selected_row(dialog, IDC_CLIENT_SERVER_LIST);
+        const int row = chosen_row(dialog, IDC_CLIENT_SERVER_LIST);
         if (row >= 0) {
           link_config.client_server = row;
           write_client_server();

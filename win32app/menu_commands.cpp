@@ -26,16 +26,7 @@ class MainWindowFileUi final : public FileCommandUi {
   explicit MainWindowFileUi(HWND window) : window_(window) {}
   std::optional<std::string> choose_open_path() override { return show_open_dialog(window_); }
   std::optional<std::string> choose_save_path() override { return show_save_dialog(window_); }
-  void blank_file_name() override {
-    // The record no longer names a file: the panel's lowest line, from the file name
-    // down to the window's edge, is painted again at once, so no part of a long path
-    // stays behind.
-    RECT line;
-    GetClientRect(window_, &line);
-    line.top = file_name_y;
-    InvalidateRect(window_, &line, TRUE);
-    UpdateWindow(window_);
-  }
+  void blank_file_name() override { ::kyz::blank_file_name(window_); }
 
  private:
   HWND window_;

@@ -14,8 +14,10 @@ const PageGroupDialog& table_entry(HWND dialog) {
   return *reinterpret_cast<const PageGroupDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
+}  // namespace
+
 // Selects each row's stored value and shows the row's page number.
-void show_group(HWND dialog, const PageGroupDialog& d) {
+void show_page_group(HWND dialog, const PageGroupDialog& d) {
   for (int row = 0; row < page_group_rows; ++row) {
     const int page_index = settings.page_group * page_group_rows + row;
     const std::wstring number = std::to_wstring(page_index + 1);
@@ -27,11 +29,11 @@ void show_group(HWND dialog, const PageGroupDialog& d) {
   }
 }
 
-void initialise(HWND dialog, const PageGroupDialog& d) {
+void initialise_page_group(HWND dialog, const PageGroupDialog& d) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&d));
   register_settings_dialog(dialog);
   HWND selector = GetDlgItem(dialog, IDC_PAGE_GROUP);
-  for (const wchar_t* text : page_group_texts) {
+  for (const wchar_t* text : d.group_texts) {
     SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
   SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(settings.page_group), 0);
@@ -43,16 +45,18 @@ void initialise(HWND dialog, const PageGroupDialog& d) {
       }
     }
   }
-  show_group(dialog, d);
-  set_title_with_destination(dialog, d.title_prefix);
+  show_page_group(dialog, d);
+  if (d.title_prefix) set_title_with_destination(dialog, d.title_prefix);
 }
+
+namespace {
 
 void switch_group(HWND dialog, const PageGroupDialog& d) {
   const auto group = static_cast<int>(SendDlgItemMessageW(dialog, IDC_PAGE_GROUP,
                                                           CB_GETCURSEL, 0, 0));
   if (group < 0 || group >= page_group_count) return;
   settings.page_group = group;
-  show_group(dialog, d);
+  show_page_group(dialog, d);
 }
 
 // A list of row `row` in `column` changed: store it for that row's page.
@@ -64,18 +68,15 @@ void store_selection(HWND dialog, const PageGroupColumn& column, int row) {
   settings.modified = 1;
 }
 
-bool handle_command(HWND dialog, int id, int notification) {
-  const PageGroupDialog& d = table_entry(dialog);
+}  // namespace
+
+bool page_group_command(HWND dialog, const PageGroupDialog& d, int id, int notification) {
   if (id == IDC_PAGE_GROUP) {
     if (notification == CBN_SELCHANGE) switch_group(dialog, d);
     return true;
   }
   if (id == IDC_SEND) {
     d.send();
-    return true;
-  }
-  if (id == IDCANCEL) {
-    EndDialog(dialog, IDCANCEL);
     return true;
   }
   for (const PageGroupColumn& column : d.columns) {
@@ -88,9 +89,20 @@ bool handle_command(HWND dialog, int id, int notification) {
   return false;
 }
 
+namespace {
+
+// kyz424lx's dialogs also close by "閉じる" and the close box.
+bool handle_command(HWND dialog, int id, int notification) {
+  if (id == IDCANCEL) {
+    EndDialog(dialog, IDCANCEL);
+    return true;
+  }
+  return page_group_command(dialog, table_entry(dialog), id, notification);
+}
+
 }  // namespace
 
 const DLGPROC page_group_dialog_procedure =
-    table_dialog_procedure<PageGroupDialog, initialise, handle_command>;
+    table_dialog_procedure<PageGroupDialog, initialise_page_group, handle_command>;
 
 }  // namespace kyz

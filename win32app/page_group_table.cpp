@@ -32,29 +32,56 @@ constexpr std::array<PageGroupColumn, 1> display_position_columns{
 // The colour sender refuses a page blank in both columns and reports it itself.
 void send_colour_pairs() { send_colour(); }
 
+constexpr std::array<const wchar_t*, page_group_count> group_texts{L"P 1～ 8", L"P 9～P16",
+                                                                   L"P17～P24", L"P25～P32"};
+
 const std::array<PageGroupDialog, 5> dialogs{{
     {IDM_SCROLL_SPEED, IDD_SCROLL_SPEED, L"スクロール・スピードの設定 ", scroll_speed_texts,
-     scroll_speed_columns, send_scroll_speed},
+     scroll_speed_columns, send_scroll_speed, group_texts},
     {IDM_CHAR_LEVEL, IDD_CHAR_LEVEL, L"文字レベルの設定 ", char_level_texts,
-     char_level_columns, send_char_level},
+     char_level_columns, send_char_level, group_texts},
     {IDM_BACKGROUND_FILL, IDD_BACKGROUND_FILL, L"背景色ベタ塗りの設定 ", background_fill_texts,
-     background_fill_columns, send_background_fill},
+     background_fill_columns, send_background_fill, group_texts},
     {IDM_CHAR_COLOUR, IDD_CHAR_COLOUR, L"文字色の設定 ", colour_texts, colour_columns,
-     send_colour_pairs},
+     send_colour_pairs, group_texts},
     {IDM_DISPLAY_POSITION, IDD_DISPLAY_POSITION, L"表示位置の設定 ", display_position_texts,
-     display_position_columns, send_display_position},
+     display_position_columns, send_display_position, group_texts},
 }};
 
-}  // namespace
+// kyz424's pages know the same values by other texts; the values and commands are the same.
+constexpr std::array<const wchar_t*, 4> page_scroll_speed_texts{L"約12秒", L"約6秒", L"約4秒",
+                                                                L"約3秒"};
+constexpr std::array<const wchar_t*, 2> page_char_level_texts{L"Low", L"High"};
+constexpr std::array<const wchar_t*, 2> page_background_fill_texts{L"OFF", L"ON"};
+constexpr std::array<const wchar_t*, 2> page_display_position_texts{L"Bottom", L"Top"};
+constexpr std::array<const wchar_t*, page_group_count> page_group_texts_wide{
+    L"P  1～8", L"P  9～16", L"P 17～24", L"P 25～32"};
+constexpr std::array<const wchar_t*, page_group_count> page_group_texts_narrow{
+    L"P 1～8", L"P 9～16", L"P17～24", L"P25～32"};
 
-const wchar_t* const page_group_texts[page_group_count] = {L"P 1～ 8", L"P 9～P16",
-                                                           L"P17～P24", L"P25～P32"};
+}  // namespace
 
 const PageGroupDialog* page_group_dialog_for_menu(int menu_id) {
   for (const PageGroupDialog& d : dialogs) {
     if (d.menu_id == menu_id) return &d;
   }
   return nullptr;
+}
+
+std::span<const PageGroupDialog> page_group_pages(const PageGroupPageTemplates& t) {
+  static const std::array<PageGroupDialog, 5> pages{{
+      {2, t.scroll_speed, nullptr, page_scroll_speed_texts, scroll_speed_columns,
+       send_scroll_speed, page_group_texts_wide},
+      {4, t.char_level, nullptr, page_char_level_texts, char_level_columns, send_char_level,
+       page_group_texts_wide},
+      {5, t.background_fill, nullptr, page_background_fill_texts, background_fill_columns,
+       send_background_fill, page_group_texts_wide},
+      {6, t.char_colour, nullptr, colour_texts, colour_columns, send_colour_pairs,
+       page_group_texts_narrow},
+      {7, t.display_position, nullptr, page_display_position_texts, display_position_columns,
+       send_display_position, page_group_texts_wide},
+  }};
+  return pages;
 }
 
 }  // namespace kyz

@@ -49,6 +49,9 @@ bool question_box(std::string_view text) {
 void plain_box(std::string_view text) {
   current_sink->show(BoxKind::plain, text, "KYZ-424LX", nullptr);
 }
+void application_box(std::string_view text) {
+  current_sink->show(BoxKind::plain, text, application_caption(), nullptr);
+}
 void plain_stop_box(std::string_view text) {
   current_sink->show(BoxKind::plain_stop, text, "KYZ-424LX", nullptr);
 }

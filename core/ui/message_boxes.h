@@ -43,6 +43,8 @@ void warning_box(std::string_view text);
 // Returns true when the operator answers Yes.
 bool question_box(std::string_view text);
 void plain_box(std::string_view text);
+// OK only, no icon, no beep, captioned with application_caption() (kyz424's start-up).
+void application_box(std::string_view text);
 void plain_stop_box(std::string_view text);
 void owned_box(std::string_view text, std::string_view caption, void* owner);
 

@@ -3,15 +3,18 @@
 # pseudo-terminal behind.
 set -euo pipefail
 
-: "${KYZ_WINE_RUN:?}" "${KYZ_WINE_ROOT:?}" "${GUI_DRIVER:?}" "${KYZ424LX_EXE:?}" "${KYZ_E2E_OUT:?}"
+: "${KYZ_WINE_RUN:?}" "${KYZ_WINE_ROOT:?}" "${GUI_DRIVER:?}" "${KYZ424LX_EXE:?}" "${KYZ424_EXE:?}" "${KYZ_E2E_OUT:?}"
 source "$KYZ_SOURCE/scripts/wine-vars.sh" "$KYZ_WINE_ROOT"
-export KYZ424LX_EXE
+export KYZ424LX_EXE KYZ424_EXE
 
 rm -rf "$KYZ_E2E_OUT"
 mkdir -p "$KYZ_E2E_OUT"
 OUT="$KYZ_E2E_OUT"
+# The same folder as the programs name it (drive Z:, backslashes).
+WOUT="Z:${OUT//\//\\}"
 WINDOWS_DIR="$WINEPREFIX/drive_c/windows"
 INI="$WINDOWS_DIR/kyz424lx.ini"
+MFC_INI="$WINDOWS_DIR/KYZ424.INI"
 COM1="$WINEPREFIX/dosdevices/com1"
 SOCAT_PID=""
 SIGNSIM_PID=""
@@ -21,21 +24,26 @@ cleanup() {
   # Wine before socat: the pty is the Wine server's controlling terminal.
   [ -n "$SIGNSIM_PID" ] && kill "$SIGNSIM_PID" 2>/dev/null && wait "$SIGNSIM_PID" 2>/dev/null
   [ -n "$SOCAT_PID" ] && kill "$SOCAT_PID" 2>/dev/null
-  rm -f "$INI" "$COM1"
+  rm -f "$INI" "$MFC_INI" "$COM1"
   return 0
 }
 trap cleanup EXIT
 # A program left over by a test that was killed on its timeout would refuse our start.
 "$KYZ_WINE_RUN" "$GUI_DRIVER" --kill-all >/dev/null 2>&1 || true
 
-# configure KEY=VALUE...: the program's ini file in the Windows directory.
-configure() {
+# configure KEY=VALUE...: kyz424lx's ini file in the Windows directory;
+# configure_mfc KEY=VALUE...: kyz424's.
+write_ini() {
+  local file="$1" section="$2"
+  shift 2
   {
-    printf '[KYZ-424LX_Section]\r\n'
+    printf '[%s]\r\n' "$section"
     local pair
     for pair in "$@"; do printf '%s\r\n' "$pair"; done
-  } >"$INI"
+  } >"$file"
 }
+configure() { write_ini "$INI" KYZ-424LX_Section "$@"; }
+configure_mfc() { write_ini "$MFC_INI" KYZ-424_Section "$@"; }
 
 # serial_rig: COM1 bound to a fresh pseudo-terminal pair (a pty accepts the line
 # settings only once); $COM_SIGN is the sign's end.
@@ -119,27 +127,36 @@ signsim_adapters() {
 # drive: runs the driver script given on standard input.
 drive() {
   cat >"$OUT/steps.txt"
-  export RECEIVED OUT
+  export RECEIVED OUT WOUT
   "$KYZ_WINE_RUN" "$GUI_DRIVER" "$OUT/steps.txt"
 }
 
 # start_and_drive: starts the program, waits for its main window, then runs the driver
-# steps given on standard input.
+# steps given on standard input. start_mfc_and_drive: the same with kyz424.
 start_and_drive() {
   drive < <(printf 'start\nwait-main-window\n'; cat)
 }
+start_mfc_and_drive() {
+  drive < <(printf 'start ${KYZ424_EXE}\nwait-main-window\n'; cat)
+}
 
-# end_programs: ends every running kyz424lx, between two parts of one scenario.
+# end_programs: ends every running kyz424lx and kyz424, between two parts of one scenario.
 end_programs() {
   "$KYZ_WINE_RUN" "$GUI_DRIVER" --kill-all >/dev/null 2>&1 || true
 }
 
-# check_panel_pixels PNG ORIGIN_FILE: the front panel's shapes and colours at known
-# points of the client area, whose screen origin ORIGIN_FILE holds. Fonts differ between
-# systems, so no text is compared.
+# check_panel_pixels PNG ORIGIN_FILE [FEET]: the front panel's shapes and colours at
+# known points of the client area, whose screen origin ORIGIN_FILE holds; FEET is the
+# feet's grey ("34,34,34" in kyz424lx, the stock dark grey "64,64,64" in kyz424). Fonts
+# differ between systems, so no text is compared.
 check_panel_pixels() {
-  local png="$1" ox oy failures=0
+  local png="$1" ox oy failures=0 feet
   read -r ox oy <"$2"
+  IFS=, read -r -a feet <<<"${3:-34,34,34}"
+  # kyz424 fills its shapes without an outline, one pixel short of their right and
+  # bottom edges, and its feet end in their black outline.
+  local foot_bottom=149 last_x=629 last_y=131
+  [ -n "${3:-}" ] && foot_bottom=148 last_x=628 last_y=130
   expect_pixel() {
     local x=$(($1 + ox)) y=$(($2 + oy)) got
     got="$(convert "$png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:)"
@@ -150,7 +167,7 @@ check_panel_pixels() {
   }
   expect_pixel 300 10 255 255 204 "panel face"
   expect_pixel 10 120 255 255 204 "panel face, lower left"
-  expect_pixel 629 131 255 255 204 "panel face's last corner"
+  expect_pixel "$last_x" "$last_y" 255 255 204 "panel face's last corner"
   expect_pixel 300 24 80 80 80 "rule under the name plate"
   expect_pixel 590 24 80 80 80 "rule right of POWER"
   expect_pixel 516 24 255 255 204 "gap in the rule before POWER"
@@ -161,8 +178,8 @@ check_panel_pixels() {
   expect_pixel 90 85 34 34 34 "first key cap"
   expect_pixel 285 85 34 34 34 "sixth key cap"
   expect_pixel 110 85 255 255 204 "gap between key caps"
-  expect_pixel 90 140 34 34 34 "left foot"
-  expect_pixel 565 149 34 34 34 "right foot, below the file name's line"
+  expect_pixel 90 140 "${feet[@]}" "left foot"
+  expect_pixel 565 "$foot_bottom" "${feet[@]}" "right foot, below the file name's line"
   expect_pixel 500 70 0 255 0 "first green stripe"
   expect_pixel 500 85 0 255 0 "last green stripe"
   expect_pixel 20 145 255 255 255 "window background below the panel"

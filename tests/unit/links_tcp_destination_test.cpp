@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/links/host_list_rows.h"
 #include "core/links/tcp_destination.h"
 
 namespace kyz {
@@ -42,6 +43,24 @@ TEST(HostAddress, SelectionOutsideTheListNamesNoHost) {
   config.list_count = 0;
   config.select_number = 0;
   EXPECT_FALSE(selected_host_address(config).has_value());
+}
+
+// The host list's rows and the address read back from a row, as the TCP/IP dialog of
+// kyz424 takes it on a double click.
+TEST(HostListRow, ThreeDigitOctetsAndTheAddressBackFromTheRow) {
+  const struct {
+    HostAddress host;
+    const char* row;
+  } rows[] = {{{192, 168, 1, 10}, "192 .168 .001 .010"},
+              {{10, 0, 0, 5}, "010 .000 .000 .005"},
+              {{255, 255, 255, 255}, "255 .255 .255 .255"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(host_row_text(r.host), r.row);
+    EXPECT_EQ(host_from_row_text(r.row), r.host) << r.row;
+  }
+  for (const char* bad : {"", "192 .168 .001", "256 .000 .000 .001", "19x .168 .001 .010"}) {
+    EXPECT_FALSE(host_from_row_text(bad).has_value()) << bad;
+  }
 }
 
 }  // namespace

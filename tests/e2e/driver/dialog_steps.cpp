@@ -356,10 +356,33 @@ void add_dialog_steps(StepTable& table) {
          wait_gone(c.dialog, w.size() > 1 ? seconds(w[1]) : 5000ms, "the dialog");
          c.dialog = nullptr;
        }},
+      {"sheet-page",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         // The sheet is the dialog chosen last, or the sheet of the page chosen last.
+         HWND sheet = current_dialog(c);
+         if (GetWindowLongPtrW(sheet, GWL_STYLE) & WS_CHILD) sheet = GetParent(sheet);
+         SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>(number(w[1])), 0);
+         HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+         if (!page) fail("the sheet has no page " + w[1]);
+         c.dialog = page;
+       }},
+      // A page's caption is the text its tab shows.
+      {"expect-page-caption",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         const std::string caption = narrow(window_text(current_dialog(c)));
+         if (caption != w[1]) fail("page caption is \"" + caption + "\"");
+       }},
+      // Optional CAPTION: the dialog's caption when the program leaves it to the system.
       {"save-dialog",
-       [](Context& c, const Words& w) { file_dialog(c, L"ファイルの保存", &need(w, 1)[1]); }},
+       [](Context& c, const Words& w) {
+         file_dialog(c, w.size() > 2 ? widen(w[2]) : L"ファイルの保存", &need(w, 1)[1]);
+       }},
       {"open-dialog",
-       [](Context& c, const Words& w) { file_dialog(c, L"ファイルのオープン", &need(w, 1)[1]); }},
+       [](Context& c, const Words& w) {
+         file_dialog(c, w.size() > 2 ? widen(w[2]) : L"ファイルのオープン", &need(w, 1)[1]);
+       }},
       {"expect-save-dialog",
        [](Context& c, const Words& w) {
          check_file_dialog(c, L"ファイルの保存", Words(w.begin() + 1, w.end()));

@@ -1,19 +1,23 @@
-// gui_driver: drives kyz424lx.exe under the same Wine server as a user would, through
+// gui_driver: drives kyz424lx.exe and kyz424.exe under the same Wine server as a user would, through
 // window messages, following a script of steps (see script.h for the syntax).
 //
 //   gui_driver SCRIPT       runs the steps in order; stops at the first that fails
-//   gui_driver --kill-all   ends every kyz424lx process (test clean-up)
+//   gui_driver --kill-all   ends every kyz424lx and kyz424 process (test clean-up)
 //
 // Steps (TEXT and CAPTION are exact; ICON is none, stop, exclamation or question;
 // BUTTON is OK, Yes or No; times in seconds):
 //   start [EXE]                   starts EXE (default: ${KYZ424LX_EXE})
-//   wait-main-window              waits for the window of class "TCP Server"
+//   wait-main-window              waits for the main window (kyz424lx's class "TCP Server"
+//                                 or kyz424's "KYZ424 Frame")
 //   expect-title TEXT             the main window's title
-//   expect-instances N            N windows of class "TCP Server" exist
+//   expect-window-height N        the main window is N pixels high, frame included
+//   expect-instances N            N main windows exist
+//   hold-mutex NAME               the driver holds a mutex NAME until it ends
 //   expect-exit SECONDS [CODE]    the program started last ends (with CODE)
 //   expect-running                the program started first still runs
 //   menu ID                       posts the menu command ID to the main window
 //   save-client-origin FILE       writes the screen position of the client area's origin
+//   save-screen FILE.bmp          the whole screen as a BMP picture
 //   close-main-window             the window's close box (WM_CLOSE)
 //   keys KEY...                   alt (opens the menu bar), left, right, up, down,
 //                                 enter, escape: keys to the main window's menu
@@ -32,7 +36,12 @@
 //   click ID                      presses button ID of the current dialog
 //   type ID TEXT                  puts TEXT into edit box ID, with EN_CHANGE
 //   expect-dialog-gone [SECONDS]  the current dialog has closed
-//   save-dialog PATH / open-dialog PATH   fills in and confirms the file dialog
+//   sheet-page INDEX              shows page INDEX of the current property sheet; the
+//                                 page becomes the current dialog
+//   expect-page-caption TEXT      the current page's caption (its tab's text)
+//   save-dialog PATH [CAPTION] / open-dialog PATH [CAPTION]   fills in and confirms the
+//                                 file dialog (captioned CAPTION when the program leaves
+//                                 the caption to the system)
 //   cancel-save-dialog / cancel-open-dialog
 //   expect-save-dialog FILTER... / expect-open-dialog FILTER...   the file dialog is up
 //                                 with an empty name and these file types, the first chosen

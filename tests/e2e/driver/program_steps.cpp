@@ -174,6 +174,21 @@ void add_program_steps(StepTable& table) {
            fail("the first program has ended");
          }
        }},
+      {"expect-window-height",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         if (!c.main) fail("no main window");
+         RECT r{};
+         GetWindowRect(c.main, &r);
+         if (r.bottom - r.top != number(w[1])) {
+           fail("the main window is " + std::to_string(r.bottom - r.top) + " pixels high");
+         }
+       }},
+      // Holds a mutex of this name until the script ends, as another program would.
+      {"hold-mutex",
+       [](Context&, const Words& w) {
+         if (!CreateMutexW(nullptr, TRUE, widen(need(w, 1)[1]).c_str())) fail("no mutex " + w[1]);
+       }},
       {"menu",
        [](Context& c, const Words& w) {
          need(w, 1);
@@ -196,8 +211,17 @@ void add_program_steps(StepTable& table) {
        [](Context& c, const Words& w) {
          need(w, 2);
          HWND window = w[1] == "main" ? c.main : c.dialog;
+         // A property page is pictured with its sheet.
+         if (window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) {
+           window = GetAncestor(window, GA_ROOT);
+         }
          if (!window || !IsWindow(window)) fail("no " + w[1] + " window");
          save_window_picture(window, w[2]);
+       }},
+      {"save-screen",
+       [](Context&, const Words& w) {
+         Sleep(300);  // let the windows finish painting
+         save_window_picture(GetDesktopWindow(), need(w, 1)[1]);
        }},
       {"close-main-window",
        [](Context& c, const Words&) {

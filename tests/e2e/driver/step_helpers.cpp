@@ -35,10 +35,13 @@ const Words& need(const Words& w, std::size_t count) {
   return w;
 }
 
+// kyz424lx's main window class and kyz424's frame class.
 std::vector<HWND> main_windows() {
   std::vector<HWND> found;
-  HWND w = nullptr;
-  while ((w = FindWindowExW(nullptr, w, L"TCP Server", nullptr)) != nullptr) found.push_back(w);
+  for (const wchar_t* window_class : {L"TCP Server", L"KYZ424 Frame"}) {
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, window_class, nullptr)) != nullptr) found.push_back(w);
+  }
   return found;
 }
 

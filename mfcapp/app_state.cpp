@@ -1,0 +1,9 @@
+#include "mfcapp/app_state.h"
+
+namespace kyz::mfc {
+
+std::atomic<int> app_running{0};
+int file_opened = 0;
+int os_too_new = 0;
+
+}  // namespace kyz::mfc

@@ -1,0 +1,100 @@
+#include "mfcapp/client_socket.h"
+
+#include "core/links/win32/serial_link.h"
+#include "core/links/tcp_destination.h"
+#include "core/protocol/link_seam.h"
+#include "core/protocol/reply_handlers.h"
+#include "core/settings/configuration.h"
+#include "core/ui/message_boxes.h"
+#include "mfcapp/kyz424_resource_ids.h"
+
+namespace kyz::mfc {
+
+ClientSocket client_socket;
+
+namespace {
+
+class MfcCommandLinks final : public CommandLinks {
+ public:
+  void serial_write(std::string_view command) override { ::kyz::serial_write(command); }
+  void socket_send(std::string_view command) override { client_socket.SendCommand(command); }
+  bool tcp_connected() const override { return client_socket.connected(); }
+};
+
+}  // namespace
+
+void install_command_links() {
+  static MfcCommandLinks links;
+  set_command_links(&links);
+}
+
+void ClientSocket::ConnectToSelectedHost() {
+  // A socket left from an earlier attempt is replaced rather than leaked.
+  Close();
+  // An address outside the host list or a port text beyond any port cannot connect.
+  const auto host = selected_host_address(link_config);
+  const auto port = tcp_port_from_text(link_config.port_number);
+  if (!Create() || !host || !port) {
+    Close();
+    error_box("Socket 接続");
+    return;
+  }
+  clear_reply_accumulator();
+  Connect(*host, *port);  // the outcome comes as the connect notification
+}
+
+void ClientSocket::Disconnect() {
+  Close();
+  success_box("Socket 切断 OK");
+  ShowConnected(false);
+}
+
+void ClientSocket::SendCommand(std::string_view text) {
+  const std::string_view wire = text.substr(0, text.find('\0'));
+  if (Send(wire.data(), static_cast<int>(wire.size())) == SOCKET_ERROR) error_box("Socket 送信");
+}
+
+void ClientSocket::OnReceive(int error) {
+  if (error != 0) {
+    error_box("Socket 送信");
+    return;
+  }
+  char chunk[mfc_receive_chunk + 1] = {};
+  const int n = Receive(chunk, mfc_receive_chunk);
+  if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) return;
+  // The TCP/IP dialog has no reply handler: what arrives while it is the receiver is
+  // read and dropped, so that later answers are still notified.
+  if (kind_ == receiver_tcp_dialog) return;
+  socket_reply_handler(chunk, n);
+}
+
+void ClientSocket::OnConnect(int error) {
+  if (error != 0) {
+    // Nothing to keep from a refused connection; the next "接続" starts afresh.
+    Close();
+    error_box("Socket 接続");
+    return;
+  }
+  success_box("Socket 接続 OK");
+  ShowConnected(true);
+}
+
+void ClientSocket::OnClose(int error) {
+  if (error != 0) {
+    // The connection broke off: report it, and leave no socket that only fails sends.
+    error_box("Socket 切断");
+    Close();
+    ShowConnected(false);
+    return;
+  }
+  Disconnect();
+}
+
+void ClientSocket::ShowConnected(bool connected) {
+  connected_ = connected ? 1 : 0;
+  if (!owner_ || !IsWindow(owner_)) return;
+  EnableWindow(GetDlgItem(owner_, IDC_CONNECT), !connected);
+  EnableWindow(GetDlgItem(owner_, IDC_DISCONNECT), connected);
+}
+
+}  // namespace kyz::mfc

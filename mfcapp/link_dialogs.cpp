@@ -1,0 +1,153 @@
+#include "mfcapp/link_dialogs.h"
+
+#include <array>
+
+#include "core/links/host_list_rows.h"
+#include "core/links/win32/serial_link.h"
+#include "core/protocol/reply_handlers.h"
+#include "core/ui/message_boxes.h"
+#include "core/ui/win32/text_encoding.h"
+#include "mfcapp/app_state.h"
+#include "mfcapp/client_socket.h"
+#include "mfcapp/kyz424_resource_ids.h"
+#include "win32app/choice_lists.h"
+
+namespace kyz::mfc {
+
+namespace {
+
+constexpr std::array<const wchar_t*, 2> interface_rows{L"RS-232C", L"TCP/IP"};
+constexpr std::array<const wchar_t*, 6> com_port_rows{L"COM 1", L"COM 2", L"COM 3",
+                                                      L"COM 4", L"COM 5", L"COM 6"};
+
+// The port with its read thread, as at start-up.
+void start_serial_link() {
+  open_serial_port();
+  app_running = 1;
+  start_serial_reader(serial_reply_handler, app_running);
+}
+
+}  // namespace
+
+CInterfaceDialog::CInterfaceDialog(CWnd* parent) : CDialog(IDD_MFC_INTERFACE, parent) {}
+
+BOOL CInterfaceDialog::OnInitDialog() {
+  fill_choice_list(m_hWnd, IDC_MFC_INTERFACE_LIST, interface_rows, link_config.interface);
+  return TRUE;
+}
+
+void CInterfaceDialog::OnOK() {
+  const int row = chosen_row(m_hWnd, IDC_MFC_INTERFACE_LIST);
+  if (row >= 0) {
+    link_config.interface = row;
+    write_interface();
+    if (row == interface_serial && port_open == 0) start_serial_link();
+  }
+  EndDialog(IDOK);
+}
+
+CSerialPortDialog::CSerialPortDialog(CWnd* parent) : CDialog(IDD_MFC_SERIAL_PORT, parent) {}
+
+BOOL CSerialPortDialog::OnInitDialog() {
+  fill_choice_list(m_hWnd, IDC_MFC_COM_PORT_LIST, com_port_rows, link_config.com_port);
+  return TRUE;
+}
+
+void CSerialPortDialog::OnOK() {
+  const int row = chosen_row(m_hWnd, IDC_MFC_COM_PORT_LIST);
+  if (row >= 0) {
+    link_config.com_port = row;
+    stop_serial_reader();
+    start_serial_link();
+    write_com_port();
+  }
+  EndDialog(IDOK);
+}
+
+CTcpIpDialog::CTcpIpDialog(CWnd* parent) : CDialog(IDD_MFC_TCP_IP, parent) {}
+
+BOOL CTcpIpDialog::OnInitDialog() {
+  const int count = link_config.list_count;
+  const int chosen = link_config.select_number;
+  if (count != 0 && chosen >= 0 && chosen < count) ShowAddress(link_config.host_list[chosen]);
+  for (int n = 0; n < count; ++n) {
+    SendDlgItemMessage(IDC_HOST_LIST, LB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(utf8_to_wide(host_row_text(link_config.host_list[n])).c_str()));
+  }
+  SetDlgItemText(IDC_PORT_BOX, utf8_to_wide(link_config.port_number));
+  EnableDlgItem(IDC_CONNECT, !client_socket.connected());
+  EnableDlgItem(IDC_DISCONNECT, client_socket.connected());
+  client_socket.Register(m_hWnd, receiver_tcp_dialog);
+  return TRUE;
+}
+
+bool CTcpIpDialog::OnCommand(UINT id, UINT notification) {
+  switch (id) {
+    case IDC_ADD_HOST: AddHost(); return true;
+    case IDC_DELETE_HOST: DeleteHost(); return true;
+    case IDC_HOST_LIST:
+      if (notification == LBN_DBLCLK) ChooseHost();
+      return true;
+    case IDC_PORT_BOX:
+      if (notification == EN_CHANGE) link_config.port_number = wide_to_utf8(GetDlgItemText(IDC_PORT_BOX));
+      return true;
+    case IDC_CONNECT: client_socket.ConnectToSelectedHost(); return true;
+    case IDC_DISCONNECT: client_socket.Disconnect(); return true;
+    default: return CDialog::OnCommand(id, notification);
+  }
+}
+
+void CTcpIpDialog::OnOK() {
+  write_port_number();
+  EndDialog(IDOK);
+}
+
+void CTcpIpDialog::AddHost() {
+  DWORD packed = 0;
+  SendDlgItemMessage(IDC_HOST_ADDRESS, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&packed));
+  const HostAddress host{static_cast<std::uint8_t>(FIRST_IPADDRESS(packed)),
+                         static_cast<std::uint8_t>(SECOND_IPADDRESS(packed)),
+                         static_cast<std::uint8_t>(THIRD_IPADDRESS(packed)),
+                         static_cast<std::uint8_t>(FOURTH_IPADDRESS(packed))};
+  // The table holds 256 hosts; a full list takes no more and says so.
+  if (!add_host(host)) {
+    warning_box("ホストは256件まで登録できます。");
+    return;
+  }
+  SendDlgItemMessage(IDC_HOST_LIST, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(utf8_to_wide(host_row_text(host)).c_str()));
+}
+
+void CTcpIpDialog::DeleteHost() {
+  const auto row = static_cast<int>(SendDlgItemMessage(IDC_HOST_LIST, LB_GETCURSEL));
+  if (row < 0) return;
+  SendDlgItemMessage(IDC_HOST_LIST, LB_DELETESTRING, static_cast<WPARAM>(row));
+  delete_host(row);  // writes "list_count" and moves the later hosts' keys down
+  const auto rows = static_cast<int>(SendDlgItemMessage(IDC_HOST_LIST, LB_GETCOUNT));
+  if (rows > 0) SendDlgItemMessage(IDC_HOST_LIST, LB_SETCURSEL, static_cast<WPARAM>(row < rows ? row : rows - 1));
+  link_config.select_number = row;
+  write_select_number();
+}
+
+void CTcpIpDialog::ChooseHost() {
+  const auto row = static_cast<int>(SendDlgItemMessage(IDC_HOST_LIST, LB_GETCURSEL));
+  if (row < 0) return;
+  const auto length = SendDlgItemMessage(IDC_HOST_LIST, LB_GETTEXTLEN, static_cast<WPARAM>(row));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendDlgItemMessage(IDC_HOST_LIST, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+  if (const auto host = host_from_row_text(wide_to_utf8(text.c_str()))) ShowAddress(*host);
+  link_config.select_number = row;
+  write_select_number();
+}
+
+void CTcpIpDialog::ShowAddress(const HostAddress& host) {
+  SendDlgItemMessage(IDC_HOST_ADDRESS, IPM_SETADDRESS, 0,
+                     static_cast<LPARAM>(MAKEIPADDRESS(host[0], host[1], host[2], host[3])));
+}
+
+BOOL CNoticeDialog::OnInitDialog() {
+  if (receiver_kind_ != 0) client_socket.Register(m_hWnd, receiver_kind_);
+  return TRUE;
+}
+
+}  // namespace kyz::mfc

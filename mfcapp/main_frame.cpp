@@ -1,0 +1,121 @@
+#include "mfcapp/main_frame.h"
+
+#include "core/links/win32/serial_link.h"
+#include "core/protocol/reply_handlers.h"
+#include "core/protocol/send_path.h"
+#include "core/settings/configuration.h"
+#include "core/settings/settings_record.h"
+#include "core/ui/message_boxes.h"
+#include "mfcapp/app_state.h"
+#include "mfcapp/client_socket.h"
+#include "mfcapp/frame_file_commands.h"
+#include "mfcapp/kyz424_resource_ids.h"
+#include "mfcapp/link_dialogs.h"
+#include "mfcapp/windows_version.h"
+
+namespace kyz::mfc {
+
+CMainFrame::CMainFrame() {
+  reset_settings();
+  port_open = 0;
+  settings.current_page = 0;
+  load_configuration();
+  if (link_config.interface == interface_serial) {
+    open_serial_port();
+    app_running = 1;
+    // Reports "error creating read thread" itself; the program goes on without it.
+    start_serial_reader(serial_reply_handler, app_running);
+  }
+  app_running = 1;
+}
+
+void CMainFrame::PreCreateWindow(CREATESTRUCTW& cs) {
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  const bool known = GetVersionExW(&version) != 0;
+#pragma GCC diagnostic pop
+  os_too_new = known && too_new_for_tcp(version.dwMajorVersion) ? 1 : 0;
+  cs.lpszClass = frame_class;
+  cs.x = 0;
+  cs.y = 0;
+  cs.cx = 640;
+  cs.cy = known ? frame_height_for(version.dwMajorVersion, version.dwMinorVersion) : 206;
+  cs.style = WS_SYSMENU | WS_MINIMIZEBOX;
+}
+
+int CMainFrame::CommandState(UINT id) {
+  switch (id) {
+    case ID_SERIAL_PORT: return link_config.interface == interface_serial ? 1 : 0;
+    case ID_TCP_IP: return link_config.interface == interface_tcp ? 1 : 0;
+    default: return -1;
+  }
+}
+
+bool CMainFrame::OnCommand(UINT id) {
+  FrameFileUi file_ui(m_hWnd, m_pActiveView ? m_pActiveView->m_hWnd : m_hWnd);
+  switch (id) {
+    case ID_FILE_NEW_SETTINGS: mfc::file_new(file_ui); return true;
+    case ID_FILE_OPEN_SETTINGS: mfc::file_open(file_ui); return true;
+    case ID_FILE_SAVE_SETTINGS: mfc::file_save(file_ui); return true;
+    case ID_FILE_SAVE_SETTINGS_AS: mfc::file_save_as(file_ui); return true;
+    case ID_APP_EXIT: ExitProgram(); return true;
+    case ID_INTERFACE: CInterfaceDialog(this).DoModal(); return true;
+    case ID_SERIAL_PORT: CSerialPortDialog(this).DoModal(); return true;
+    case ID_TCP_IP: OpenTcpIpDialog(); return true;
+    case ID_READ_BACK: CNoticeDialog(IDD_MFC_READ_BACK, this, receiver_read_back).DoModal(); return true;
+    case ID_APP_ABOUT: CNoticeDialog(IDD_ABOUTBOX, this).DoModal(); return true;
+    default: return false;  // the all-items send is not part of the program yet
+  }
+}
+
+void CMainFrame::OpenTcpIpDialog() {
+  if (os_too_new == 1) {
+    error_box("このOSでは､動作しません！");
+    return;
+  }
+  CTcpIpDialog(this).DoModal();
+}
+
+void CMainFrame::ExitProgram() {
+  if (client_socket.connected()) {
+    warning_box("TCP/IPを切断してください。");
+    return;
+  }
+  FrameFileUi file_ui(m_hWnd, m_pActiveView ? m_pActiveView->m_hWnd : m_hWnd);
+  mfc::exit_prompt(file_ui);
+  KillTimer(m_hWnd, watchdog_timer_id);
+  stop_serial_reader();
+  PostQuitMessage(0);
+}
+
+void CMainFrame::OnClose() {
+  // The same way out as the menu command; a refusal keeps the window.
+  ExitProgram();
+}
+
+void CMainFrame::OnTimer(UINT_PTR) { answer_watchdog(); }
+
+void CMainFrame::OnInitMenu(HMENU) { SetTimer(m_hWnd, watchdog_timer_id, watchdog_period_ms, nullptr); }
+
+bool CMainFrame::OnContextMenu(HWND, POINT point) {
+  if (corner_clicks_.record(static_cast<std::uint16_t>(point.x), static_cast<std::uint16_t>(point.y))) {
+    OnCommand(ID_READ_BACK);
+  }
+  return true;
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
+  // A right click on the frame asks for the context menu when the button comes up, as
+  // Windows' default handling does; Wine's would open the system menu instead, and the
+  // shortcut's corner lies on the frame while the window sits at (0, 0).
+  if (message == WM_NCRBUTTONDOWN) return 0;
+  if (message == WM_NCRBUTTONUP) {
+    SendMessageW(m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_hWnd), lparam);
+    return 0;
+  }
+  return CFrameWnd::WindowProc(message, wparam, lparam);
+}
+
+}  // namespace kyz::mfc

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# kyz424 under Wine's default Windows 10: the frame is 206 pixels high with the front
+# panel in its view (kept as out/mfc_frame_and_instances/kyz424.png), "TCP/IPの設定"
+# refuses with "このOSでは､動作しません！" and opens no dialog; a second start is refused
+# with "既に起動しています。"; with the program's own mutex held by another process the
+# start is refused with "2重起動はできません".
+source "$(dirname "$0")/../harness.sh"
+configure_mfc Interface=1
+start_mfc_and_drive <<'STEPS'
+expect-title "Information scroller"
+expect-window-height 206
+sleep 500
+save-client-origin ${OUT}/origin.txt
+menu 32779
+expect-box "このOSでは､動作しません！" "Error" stop OK
+expect-no-dialog "TCP/IPの設定" 1
+start ${KYZ424_EXE}
+expect-box "既に起動しています。" "KYZ424" none OK
+expect-exit 10
+expect-running
+expect-instances 1
+STEPS
+import -window root "$OUT/kyz424.png"
+check_panel_pixels "$OUT/kyz424.png" "$OUT/origin.txt" 64,64,64
+check_file_name "$OUT/kyz424.png" "$OUT/origin.txt" blank
+end_programs
+
+drive <<'STEPS'
+hold-mutex KYZ424
+start ${KYZ424_EXE}
+expect-box "2重起動はできません" "Error" stop OK
+expect-exit 10
+expect-instances 0
+STEPS
