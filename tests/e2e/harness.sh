@@ -25,6 +25,7 @@ cleanup() {
   [ -n "$SIGNSIM_PID" ] && kill "$SIGNSIM_PID" 2>/dev/null && wait "$SIGNSIM_PID" 2>/dev/null
   [ -n "$SOCAT_PID" ] && kill "$SOCAT_PID" 2>/dev/null
   rm -f "$INI" "$MFC_INI" "$COM1"
+  [ -n "$WINDOWS_VERSION_SET" ] && "$KYZ_WINE_RUN" winecfg -v win10 >/dev/null 2>&1
   return 0
 }
 trap cleanup EXIT
@@ -95,11 +96,14 @@ signsim_on_serial() {
 }
 
 # signsim_on_tcp [OPTIONS...]: signsim as the sign's network adapter on a free port of
-# 127.0.0.1, which it tells in $TCP_PORT; its log is $OUT/signsim.log.
+# 127.0.0.1, which it tells in $TCP_PORT; its log is $OUT/signsim.log, the exact bytes
+# it received $RECEIVED.
 signsim_on_tcp() {
   require_signsim
+  RECEIVED="$OUT/received.bin"
+  : >"$RECEIVED"
   "$KYZ_SIGNSIM" --tcp-listen 0 --port-file "$OUT/signsim.port" --log "$OUT/signsim.log" \
-    "$@" >"$OUT/signsim.out" 2>&1 &
+    --raw-log "$RECEIVED" "$@" >"$OUT/signsim.out" 2>&1 &
   SIGNSIM_PID=$!
   wait_for_file "$OUT/signsim.port"
   TCP_PORT="$(cat "$OUT/signsim.port")"
@@ -122,6 +126,14 @@ signsim_adapters() {
   "$KYZ_SIGNSIM" --connect "127.0.0.1:$TCP_PORT" --adapters "$count" --connect-timeout-ms 60000 \
     --log "$OUT/adapters.log" "$@" >"$OUT/signsim.out" 2>&1 &
   SIGNSIM_PID=$!
+}
+
+# windows_version NAME: the Windows version Wine reports to programs started from now
+# on (winecfg's names, e.g. winxp64); Windows 10 again when the scenario ends.
+WINDOWS_VERSION_SET=""
+windows_version() {
+  "$KYZ_WINE_RUN" winecfg -v "$1" >/dev/null 2>&1
+  WINDOWS_VERSION_SET=1
 }
 
 # drive: runs the driver script given on standard input.

@@ -22,7 +22,7 @@ start_mfc_and_drive <<'STEPS'
 menu 32774
 open-dialog ${OUT}/by_lx.dat Open
 menu 32776
-save-dialog ${OUT}/by_mfc Save
+save-dialog ${OUT}/by_mfc "Save As"
 expect-file-lines ${OUT}/by_mfc.dat 531
 # Page 7 "文字色の設定" of the group "P17～24": page 20's character colour "マゼンタ".
 menu 32771
@@ -36,7 +36,7 @@ dialog "File Name ${WOUT}\\by_mfc.dat"
 click 1
 expect-dialog-gone
 menu 32776
-save-dialog ${OUT}/edited.dat Save
+save-dialog ${OUT}/edited.dat "Save As"
 expect-file-lines ${OUT}/edited.dat 531
 STEPS
 end_programs
