@@ -1,4 +1,6 @@
 // Modal dialogs, property pages and the property sheet.
+#include <algorithm>
+
 #include "framework/framework.h"
 
 INT_PTR CDialog::DoModal() {
@@ -62,8 +64,63 @@ INT_PTR CALLBACK CPropertyPage::PageProcStub(HWND page, UINT message, WPARAM wpa
   return DlgProcStub(page, message, wparam, lparam);
 }
 
+namespace {
+
+// The size a dialog template asks for, in dialog units.
+SIZE template_size(UINT template_id) {
+  HINSTANCE instance = AfxGetInstanceHandle();
+  HRSRC found = ::FindResourceW(instance, MAKEINTRESOURCEW(template_id), RT_DIALOG);
+  const auto* words = found ? static_cast<const WORD*>(::LockResource(::LoadResource(instance, found))) : nullptr;
+  if (!words) return SIZE{0, 0};
+  if (words[1] == 0xFFFF) {  // extended template: version, signature, help id, styles, count, x, y
+    const auto* extended = reinterpret_cast<const BYTE*>(words) + 4 + 3 * sizeof(DWORD) + sizeof(WORD);
+    const auto* xy_cx_cy = reinterpret_cast<const short*>(extended);
+    return SIZE{xy_cx_cy[2], xy_cx_cy[3]};
+  }
+  const auto* plain = reinterpret_cast<const DLGTEMPLATE*>(words);
+  return SIZE{plain->cx, plain->cy};
+}
+
+// When the sheet's tabs take more rows than the sheet allowed for, the page area is
+// smaller than the page: the sheet grows by the difference and its buttons move down.
+void fit_sheet_to_page(HWND sheet, HWND page, UINT template_id) {
+  const SIZE units = template_size(template_id);
+  RECT wanted{0, 0, units.cx, units.cy};
+  ::MapDialogRect(page, &wanted);
+  HWND tabs = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+  if (!tabs) return;
+  RECT area{};
+  ::GetClientRect(tabs, &area);
+  ::SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  const int grow_x = std::max(0L, wanted.right - (area.right - area.left));
+  const int grow_y = std::max(0L, wanted.bottom - (area.bottom - area.top));
+  if (grow_x == 0 && grow_y == 0) return;
+  auto grow = [](HWND window, int dx, int dy) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    ::SetWindowPos(window, nullptr, 0, 0, r.right - r.left + dx, r.bottom - r.top + dy,
+                   SWP_NOMOVE | SWP_NOZORDER);
+  };
+  grow(sheet, grow_x, grow_y);
+  grow(tabs, grow_x, grow_y);
+  grow(page, grow_x, grow_y);
+  for (HWND child = ::GetWindow(sheet, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (child == tabs || child == page || ::GetParent(child) != sheet) continue;
+    wchar_t name[32] = {};
+    ::GetClassNameW(child, name, 32);
+    if (std::wstring(name) != L"Button") continue;
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&r), 2);
+    ::SetWindowPos(child, nullptr, r.left + grow_x, r.top + grow_y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
+}
+
+}  // namespace
+
 bool CPropertyPage::OnNotify(NMHDR* header, LRESULT& result) {
   if (header->code != static_cast<UINT>(PSN_SETACTIVE)) return false;
+  fit_sheet_to_page(::GetParent(m_hWnd), m_hWnd, m_template);
   OnSetActive();
   result = 0;  // accept the activation
   return true;
