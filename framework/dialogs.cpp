@@ -9,13 +9,20 @@ INT_PTR CDialog::DoModal() {
                            reinterpret_cast<LPARAM>(this));
 }
 
+namespace {
+// The dialog object rides on a window property, so that DWLP_USER stays free for the
+// shared dialog procedures whose parts the pages use.
+constexpr wchar_t object_property[] = L"KYZ dialog object";
+}  // namespace
+
 INT_PTR CALLBACK CDialog::DlgProcStub(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG) {
     auto* self = reinterpret_cast<CDialog*>(lparam);
     self->m_hWnd = dialog;
-    ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+    ::SetPropW(dialog, object_property, self);
   }
-  auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+  auto* self = static_cast<CDialog*>(::GetPropW(dialog, object_property));
+  if (message == WM_NCDESTROY) ::RemovePropW(dialog, object_property);
   return self ? self->DialogProc(message, wparam, lparam) : FALSE;
 }
 

@@ -1,6 +1,7 @@
 #include "win32app/field_dialog_table.h"
 
 #include <array>
+#include <cwchar>
 #include <string>
 
 #include "core/protocol/setting_senders.h"
@@ -12,12 +13,21 @@
 namespace kyz {
 namespace {
 
-// "first".."first + count - 1" in plain decimal, no leading zeros.
-template <int first, int count>
+// How list numbers are written: plain ("1"), two digits ("01"), right-aligned (" 1").
+constexpr wchar_t plain[] = L"%d";
+constexpr wchar_t two_digits[] = L"%02d";
+constexpr wchar_t right_aligned[] = L"%2d";
+
+// "first".."first + count - 1", each written by `format`.
+template <int first, int count, const wchar_t* format = plain>
 std::span<const wchar_t* const> numbers() {
   static const std::array<std::wstring, count> texts = [] {
     std::array<std::wstring, count> t;
-    for (int i = 0; i < count; ++i) t[i] = std::to_wstring(first + i);
+    for (int i = 0; i < count; ++i) {
+      wchar_t text[16];
+      std::swprintf(text, 16, format, first + i);
+      t[i] = text;
+    }
     return t;
   }();
   static const std::array<const wchar_t*, count> pointers = [] {
@@ -28,12 +38,12 @@ std::span<const wchar_t* const> numbers() {
   return pointers;
 }
 
-// Pages "1".."32" followed by one more text (value 32).
-template <const wchar_t* const* last>
+// Pages 1..32 written by `format`, followed by one more text (value 32).
+template <const wchar_t* const* last, const wchar_t* format = plain>
 std::span<const wchar_t* const> pages_and() {
   static const std::array<const wchar_t*, page_count + 1> texts = [] {
     std::array<const wchar_t*, page_count + 1> t{};
-    const auto pages = numbers<1, page_count>();
+    const auto pages = numbers<1, page_count, format>();
     for (int i = 0; i < page_count; ++i) t[i] = pages[i];
     t[page_count] = *last;
     return t;
@@ -158,7 +168,92 @@ const std::array<FieldDialog, 5> dialogs{{
     {IDM_REMOTE, IDD_REMOTE, L"リモートの設定 ", remote_fields, &remote_rows},
 }};
 
+// kyz424's pages know the same values by other texts; the values and commands are the
+// same. Its year list offers 2000..2030 only.
+constexpr const wchar_t* sequence_text = L"Sequence";
+constexpr int page_year_count = 31;
+constexpr std::array<const wchar_t*, 3> page_clock_size_texts{L"OFF", L"Small", L"Normal"};
+constexpr std::array<const wchar_t*, 6> page_clock_range_texts{
+    L"時分", L"時分秒", L"月日時分", L"月日時分秒", L"年月日時分", L"年月日時分秒"};
+constexpr std::array<const wchar_t*, 2> page_display_on_off_texts{L"表示", L"非表示"};
+constexpr std::array<const wchar_t*, 2> page_alarm_mode_texts{L"内部", L"外部"};
+constexpr std::array<const wchar_t*, 2> page_alarm_polarity_texts{L"メーク", L"ブレーク"};
+constexpr std::array<const wchar_t*, 3> page_remote_mode_texts{L"BCD", L"バイナリ", L"ビット"};
+
+const std::array<SettingField, 9> page_clock_fields{{
+    clock_list(IDC_CLOCK_YEAR, numbers<clock_first_year, page_year_count>(),
+               &clock_values.year_index, IDC_CLOCK_YEAR_SEND,
+               [] {
+                 // A PC year beyond the list shows no year and sends none.
+                 const int index = clock_values.year_index;
+                 if (index >= 0 && index < page_year_count) send_clock_year(index);
+               }),
+    clock_list(IDC_CLOCK_MONTH, numbers<1, 12, right_aligned>(), &clock_values.month_index,
+               IDC_CLOCK_MONTH_SEND, clock_fields[1].send),
+    clock_list(IDC_CLOCK_DAY, numbers<1, 31, right_aligned>(), &clock_values.day_index,
+               IDC_CLOCK_DAY_SEND, clock_fields[2].send),
+    clock_list(IDC_CLOCK_HOUR, numbers<0, 24, right_aligned>(), &clock_values.hour,
+               IDC_CLOCK_HOUR_SEND, clock_fields[3].send),
+    clock_list(IDC_CLOCK_MINUTE, numbers<0, 60, right_aligned>(), &clock_values.minute,
+               IDC_CLOCK_MINUTE_SEND, clock_fields[4].send),
+    clock_list(IDC_CLOCK_SECOND, numbers<0, 60, right_aligned>(), &clock_values.second,
+               IDC_CLOCK_SECOND_SEND, clock_fields[5].send),
+    clock_fields[6],
+    list(IDC_CLOCK_SIZE, page_clock_size_texts, &settings.clock_size, IDC_CLOCK_SIZE_SEND,
+         send_clock_size),
+    list(IDC_CLOCK_RANGE, page_clock_range_texts, &settings.clock_range, IDC_CLOCK_RANGE_SEND,
+         send_clock_range),
+}};
+
+const std::array<SettingField, 4> page_other_fields{{
+    {IDC_PAGE_NUMBER, pages_and<&sequence_text, two_digits>(), &settings.current_page, true,
+     IDC_PAGE_NUMBER_SEND, send_page_number, page_number_shown, store_page_number},
+    other_fields[1],
+    list(IDC_DISPLAY_ON_OFF, page_display_on_off_texts, &settings.display_off,
+         IDC_DISPLAY_ON_OFF_SEND, other_fields[2].send),
+    other_fields[3],
+}};
+
+const std::array<SettingField, 2> page_fine_position_fields{{
+    list(IDC_TOP_VALUE, numbers<0, 16, two_digits>(), &settings.top_value, IDC_TOP_VALUE_SEND,
+         send_top_value),
+    list(IDC_BOTTOM_VALUE, numbers<0, 16, two_digits>(), &settings.bottom_value,
+         IDC_BOTTOM_VALUE_SEND, send_bottom_value),
+}};
+
+const std::array<SettingField, 4> page_alarm_fields{{
+    list(IDC_ALARM_MODE, page_alarm_mode_texts, &settings.alarm_mode, IDC_ALARM_MODE_SEND,
+         send_alarm_mode),
+    list(IDC_ALARM_POLARITY, page_alarm_polarity_texts, &settings.alarm_polarity,
+         IDC_ALARM_POLARITY_SEND, send_alarm_polarity),
+    alarm_fields[2],
+    alarm_fields[3],
+}};
+
+const std::array<SettingField, 1> page_remote_fields{{
+    list(IDC_REMOTE_MODE, page_remote_mode_texts, &settings.remote_mode, IDC_REMOTE_MODE_SEND,
+         send_remote_mode),
+}};
+
+// kyz424's alarm page switches the input method off instead.
+void show_hold_time_and_close_input_method(HWND dialog) {
+  SetDlgItemTextW(dialog, IDC_ALARM_HOLD_TIME, std::to_wstring(settings.alarm_hold_time).c_str());
+  save_and_close_input_method();
+}
+
 }  // namespace
+
+std::span<const FieldDialog> field_pages() {
+  static const std::array<FieldDialog, 5> pages{{
+      {3, IDD_OTHER_SETTINGS, nullptr, page_other_fields},
+      {8, IDD_FINE_POSITION, nullptr, page_fine_position_fields},
+      {10, IDD_CLOCK_DATE, nullptr, page_clock_fields, nullptr, read_pc_clock},
+      {12, IDD_ALARM, nullptr, page_alarm_fields, &alarm_rows, nullptr,
+       show_hold_time_and_close_input_method, hold_time_edited},
+      {13, IDD_REMOTE, nullptr, page_remote_fields, &remote_rows},
+  }};
+  return pages;
+}
 
 const FieldDialog* field_dialog_for_menu(int menu_id) {
   for (const FieldDialog& d : dialogs) {

@@ -35,9 +35,10 @@ struct TerminalRows {
 };
 
 struct FieldDialog {
-  int menu_id;
+  int menu_id;  // kyz424lx: the menu command; kyz424: the page's place in the sheet
   int template_id;
-  // Shown before the destination client's address when the TCP server has one chosen.
+  // Shown before the destination client's address when the TCP server has one chosen;
+  // nullptr: the caption stays.
   const wchar_t* title_prefix;
   std::span<const SettingField> fields;
   const TerminalRows* terminal_rows = nullptr;
@@ -54,6 +55,15 @@ const FieldDialog* field_dialog_for_menu(int menu_id);
 
 // The one dialog procedure of all five; WM_INITDIALOG carries the table entry.
 extern const DLGPROC field_dialog_procedure;
+
+// kyz424's property pages of the same shape, on the same templates, with its own list
+// texts: other settings, fine position, clock and date, alarm, remote.
+std::span<const FieldDialog> field_pages();
+
+// The parts kyz424's pages share: filling the controls when the page opens (the entry
+// is kept in DWLP_USER), and the controls' commands (true when `id` was one of them).
+void initialise_field_dialog(HWND dialog, const FieldDialog& d);
+bool field_dialog_command(HWND dialog, int id, int notification);
 
 // The alarm hold time typed into its box: at most the first three characters, decimal
 // digits up to the first other character; none gives 0. Always 0..999.

@@ -29,7 +29,9 @@ void fill_list(HWND dialog, int list_id, std::span<const wchar_t* const> entries
                                                             : static_cast<WPARAM>(-1), 0);
 }
 
-void initialise(HWND dialog, const FieldDialog& d) {
+}  // namespace
+
+void initialise_field_dialog(HWND dialog, const FieldDialog& d) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&d));
   register_settings_dialog(dialog);
   filling = true;
@@ -47,8 +49,10 @@ void initialise(HWND dialog, const FieldDialog& d) {
   }
   if (d.after_fill) d.after_fill(dialog);
   filling = false;
-  set_title_with_destination(dialog, d.title_prefix);
+  if (d.title_prefix) set_title_with_destination(dialog, d.title_prefix);
 }
+
+namespace {
 
 // The list `list_id` changed: where its choice goes and whether it is an unsaved change.
 void store_choice(HWND dialog, int list_id, int* value, void (*store)(int), bool marks) {
@@ -63,11 +67,9 @@ void store_choice(HWND dialog, int list_id, int* value, void (*store)(int), bool
   if (marks) settings.modified = 1;
 }
 
-bool handle_command(HWND dialog, int id, int notification) {
-  if (id == IDCANCEL) {
-    EndDialog(dialog, IDCANCEL);
-    return true;
-  }
+}  // namespace
+
+bool field_dialog_command(HWND dialog, int id, int notification) {
   if (filling) return true;
   const FieldDialog& d = table_entry(dialog);
   if (d.command && d.command(dialog, id, notification)) return true;
@@ -96,9 +98,20 @@ bool handle_command(HWND dialog, int id, int notification) {
   return true;
 }
 
+namespace {
+
+// kyz424lx's dialogs also close by "閉じる" and the close box.
+bool handle_command(HWND dialog, int id, int notification) {
+  if (id == IDCANCEL) {
+    EndDialog(dialog, IDCANCEL);
+    return true;
+  }
+  return field_dialog_command(dialog, id, notification);
+}
+
 }  // namespace
 
 const DLGPROC field_dialog_procedure =
-    table_dialog_procedure<FieldDialog, initialise, handle_command>;
+    table_dialog_procedure<FieldDialog, initialise_field_dialog, handle_command>;
 
 }  // namespace kyz

@@ -33,6 +33,11 @@ void save_and_open_input_method() {
   set_open_state(TRUE);
 }
 
+void save_and_close_input_method() {
+  saved_open_state = get_open_state();
+  set_open_state(FALSE);
+}
+
 void restore_input_method() { set_open_state(saved_open_state); }
 
 void apply_saved_input_method() { set_open_state(saved_open_state); }

@@ -8,6 +8,9 @@ namespace kyz {
 
 // Remembers the active window's open state, then switches the input method on.
 void save_and_open_input_method();
+// Remembers the active window's open state, then switches the input method off
+// (kyz424's alarm page, where only lists and digits are entered).
+void save_and_close_input_method();
 // Puts back the open state remembered by save_and_open_input_method.
 void restore_input_method();
 // Sets the active window's open state to the state last remembered.

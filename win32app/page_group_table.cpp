@@ -68,17 +68,17 @@ const PageGroupDialog* page_group_dialog_for_menu(int menu_id) {
   return nullptr;
 }
 
-std::span<const PageGroupDialog> page_group_pages(const PageGroupPageTemplates& t) {
+std::span<const PageGroupDialog> page_group_pages() {
   static const std::array<PageGroupDialog, 5> pages{{
-      {2, t.scroll_speed, nullptr, page_scroll_speed_texts, scroll_speed_columns,
+      {2, IDD_SCROLL_SPEED, nullptr, page_scroll_speed_texts, scroll_speed_columns,
        send_scroll_speed, page_group_texts_wide},
-      {4, t.char_level, nullptr, page_char_level_texts, char_level_columns, send_char_level,
+      {4, IDD_CHAR_LEVEL, nullptr, page_char_level_texts, char_level_columns, send_char_level,
        page_group_texts_wide},
-      {5, t.background_fill, nullptr, page_background_fill_texts, background_fill_columns,
+      {5, IDD_BACKGROUND_FILL, nullptr, page_background_fill_texts, background_fill_columns,
        send_background_fill, page_group_texts_wide},
-      {6, t.char_colour, nullptr, colour_texts, colour_columns, send_colour_pairs,
+      {6, IDD_CHAR_COLOUR, nullptr, colour_texts, colour_columns, send_colour_pairs,
        page_group_texts_narrow},
-      {7, t.display_position, nullptr, page_display_position_texts, display_position_columns,
+      {7, IDD_DISPLAY_POSITION, nullptr, page_display_position_texts, display_position_columns,
        send_display_position, page_group_texts_wide},
   }};
   return pages;

@@ -39,11 +39,8 @@ struct PageGroupDialog {
 // kyz424lx's dialog opened by menu command `menu_id`, or nullptr.
 const PageGroupDialog* page_group_dialog_for_menu(int menu_id);
 
-// kyz424's property pages of the same shape (template ids of kyz424's resources).
-struct PageGroupPageTemplates {
-  int scroll_speed, char_level, background_fill, char_colour, display_position;
-};
-std::span<const PageGroupDialog> page_group_pages(const PageGroupPageTemplates& templates);
+// kyz424's property pages of the same shape, on the same templates.
+std::span<const PageGroupDialog> page_group_pages();
 
 // The one dialog procedure of kyz424lx's five; WM_INITDIALOG carries the table entry.
 extern const DLGPROC page_group_dialog_procedure;

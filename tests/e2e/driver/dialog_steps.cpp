@@ -356,23 +356,25 @@ void add_dialog_steps(StepTable& table) {
          wait_gone(c.dialog, w.size() > 1 ? seconds(w[1]) : 5000ms, "the dialog");
          c.dialog = nullptr;
        }},
+      // The page whose caption (its tab's text) is CAPTION: the sheet shows the pages in
+      // turn until it comes up.
       {"sheet-page",
        [](Context& c, const Words& w) {
          need(w, 1);
          // The sheet is the dialog chosen last, or the sheet of the page chosen last.
          HWND sheet = current_dialog(c);
          if (GetWindowLongPtrW(sheet, GWL_STYLE) & WS_CHILD) sheet = GetParent(sheet);
-         SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>(number(w[1])), 0);
-         HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-         if (!page) fail("the sheet has no page " + w[1]);
-         c.dialog = page;
-       }},
-      // A page's caption is the text its tab shows.
-      {"expect-page-caption",
-       [](Context& c, const Words& w) {
-         need(w, 1);
-         const std::string caption = narrow(window_text(current_dialog(c)));
-         if (caption != w[1]) fail("page caption is \"" + caption + "\"");
+         HWND tabs = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+         const auto count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+         for (LRESULT i = 0; i < count; ++i) {
+           SendMessageW(sheet, PSM_SETCURSEL, static_cast<WPARAM>(i), 0);
+           HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+           if (page && narrow(window_text(page)) == w[1]) {
+             c.dialog = page;
+             return;
+           }
+         }
+         fail("the sheet has no page \"" + w[1] + "\"");
        }},
       // Optional CAPTION: the dialog's caption when the program leaves it to the system.
       {"save-dialog",

@@ -36,9 +36,8 @@
 //   click ID                      presses button ID of the current dialog
 //   type ID TEXT                  puts TEXT into edit box ID, with EN_CHANGE
 //   expect-dialog-gone [SECONDS]  the current dialog has closed
-//   sheet-page INDEX              shows page INDEX of the current property sheet; the
-//                                 page becomes the current dialog
-//   expect-page-caption TEXT      the current page's caption (its tab's text)
+//   sheet-page CAPTION            shows the page of the current property sheet whose
+//                                 caption (tab text) is CAPTION; it becomes the current dialog
 //   save-dialog PATH [CAPTION] / open-dialog PATH [CAPTION]   fills in and confirms the
 //                                 file dialog (captioned CAPTION when the program leaves
 //                                 the caption to the system)

@@ -27,7 +27,7 @@ expect-file-lines ${OUT}/by_mfc.dat 531
 # Page 7 "文字色の設定" of the group "P17～24": page 20's character colour "マゼンタ".
 menu 32771
 dialog "File Name ${WOUT}\\by_mfc.dat"
-sheet-page 3
+sheet-page "文字色の設定"
 combo 40043 2
 expect-combo-text 40043 "P17～24"
 combo 40069 5

@@ -13,9 +13,8 @@ menu 32771
 dialog "File Name "
 expect-dialog-title "File Name "
 # "スクロール・スピードの設定": page 3 "約3秒".
-sheet-page 0
+sheet-page "スクロール・スピードの設定"
 save-screen ${OUT}/page_0.bmp
-expect-page-caption "スクロール・スピードの設定"
 expect-combo-text 40043 "P  1～8"
 combo 40029 3
 expect-combo-text 40029 "約3秒"
@@ -23,18 +22,16 @@ click 40025
 expect-received-exactly ${RECEIVED} "PTSS33433333333333333333333333333333\r\n"
 expect-box "Success" "設定完了" none OK
 # "文字レベルの設定": page 1 "Low".
-sheet-page 1
+sheet-page "文字レベルの設定"
 save-screen ${OUT}/page_1.bmp
-expect-page-caption "文字レベルの設定"
 combo 40050 0
 expect-combo-text 40050 "Low"
 click 40025
 expect-received ${RECEIVED} "PTWLLHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH\r\n"
 expect-box "Success" "設定完了" none OK
 # "背景色ベタ塗りの設定": group "P  9～16", page 10 "ON".
-sheet-page 2
+sheet-page "背景色ベタ塗りの設定"
 save-screen ${OUT}/page_2.bmp
-expect-page-caption "背景色ベタ塗りの設定"
 combo 40043 1
 expect-combo-text 40043 "P  9～16"
 expect-text 40035 "9"
@@ -44,9 +41,8 @@ click 40025
 expect-received ${RECEIVED} "PTFBFFFFFFFFFNFFFFFFFFFFFFFFFFFFFFFF\r\n"
 expect-box "Success" "設定完了" none OK
 # "文字色の設定" comes up on the same group: page 17 is reached by its own texts.
-sheet-page 3
+sheet-page "文字色の設定"
 save-screen ${OUT}/page_3.bmp
-expect-page-caption "文字色の設定"
 expect-combo-text 40043 "P 9～16"
 expect-text 40082 "9"
 combo 40043 2
@@ -58,9 +54,8 @@ click 40025
 expect-received ${RECEIVED} "PTIC7070707070707070707070707070707013707070707070707070707070707070\r\n"
 expect-box "Success" "設定完了" none OK
 # "表示位置の設定": group "P 25～32", page 32 "Top".
-sheet-page 4
+sheet-page "表示位置の設定"
 save-screen ${OUT}/page_4.bmp
-expect-page-caption "表示位置の設定"
 expect-text 40035 "17"
 combo 40043 3
 expect-combo-text 40043 "P 25～32"

@@ -21,8 +21,7 @@ click 1078
 expect-box "Socket 接続 OK" "Success" none OK
 menu 32771
 dialog "File Name "
-sheet-page 3
-expect-page-caption "文字色の設定"
+sheet-page "文字色の設定"
 # Page 2's character colour "緑".
 combo 40067 2
 expect-combo-text 40067 "緑"
