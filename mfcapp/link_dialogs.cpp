@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/links/host_list_rows.h"
+#include "core/links/tcp_destination.h"
 #include "core/links/win32/serial_link.h"
 #include "core/protocol/reply_handlers.h"
 #include "core/ui/message_boxes.h"
@@ -72,7 +72,7 @@ BOOL CTcpIpDialog::OnInitDialog() {
   if (count != 0 && chosen >= 0 && chosen < count) ShowAddress(link_config.host_list[chosen]);
   for (int n = 0; n < count; ++n) {
     SendDlgItemMessage(IDC_HOST_LIST, LB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(utf8_to_wide(host_row_text(link_config.host_list[n])).c_str()));
+                       reinterpret_cast<LPARAM>(utf8_to_wide(host_list_row(link_config.host_list[n])).c_str()));
   }
   SetDlgItemText(IDC_PORT_BOX, utf8_to_wide(link_config.port_number));
   EnableDlgItem(IDC_CONNECT, !client_socket.connected());
@@ -111,11 +111,11 @@ void CTcpIpDialog::AddHost() {
                          static_cast<std::uint8_t>(FOURTH_IPADDRESS(packed))};
   // The table holds 256 hosts; a full list takes no more and says so.
   if (!add_host(host)) {
-    warning_box("ホストは256件まで登録できます。");
+    warning_box("ホストリストは256件までです。これ以上追加できません。");
     return;
   }
   SendDlgItemMessage(IDC_HOST_LIST, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(utf8_to_wide(host_row_text(host)).c_str()));
+                     reinterpret_cast<LPARAM>(utf8_to_wide(host_list_row(host)).c_str()));
 }
 
 void CTcpIpDialog::DeleteHost() {
@@ -135,7 +135,7 @@ void CTcpIpDialog::ChooseHost() {
   const auto length = SendDlgItemMessage(IDC_HOST_LIST, LB_GETTEXTLEN, static_cast<WPARAM>(row));
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   SendDlgItemMessage(IDC_HOST_LIST, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
-  if (const auto host = host_from_row_text(wide_to_utf8(text.c_str()))) ShowAddress(*host);
+  if (const auto host = host_from_list_row(wide_to_utf8(text.c_str()))) ShowAddress(*host);
   link_config.select_number = row;
   write_select_number();
 }

@@ -32,4 +32,21 @@ std::optional<std::string> selected_host_address(const LinkConfiguration& config
   return dotted_address(config.host_list[static_cast<std::size_t>(index)]);
 }
 
+std::optional<HostAddress> host_from_list_row(std::string_view row) {
+  constexpr std::size_t octet_stride = 5;  // "192 ."
+  HostAddress host{};
+  for (std::size_t j = 0; j < host.size(); ++j) {
+    const std::size_t at = j * octet_stride;
+    if (row.size() < at + 3) return std::nullopt;
+    int value = 0;
+    for (std::size_t k = at; k < at + 3; ++k) {
+      if (row[k] < '0' || row[k] > '9') return std::nullopt;
+      value = value * 10 + (row[k] - '0');
+    }
+    if (value > 255) return std::nullopt;
+    host[j] = static_cast<std::uint8_t>(value);
+  }
+  return host;
+}
+
 }  // namespace kyz

@@ -23,6 +23,10 @@ std::string dotted_address(const HostAddress& host);
 // blank and a full stop ("010 .000 .000 .005"), 18 characters.
 std::string host_list_row(const HostAddress& host);
 
+// The address back from a row's text, read at the digits' fixed places; empty when a
+// place holds no three-digit number of 0..255.
+std::optional<HostAddress> host_from_list_row(std::string_view row);
+
 // The dotted address of host `select_number`; empty when it names no entry of the list.
 std::optional<std::string> selected_host_address(const LinkConfiguration& config);
 

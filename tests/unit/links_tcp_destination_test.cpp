@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/links/host_list_rows.h"
 #include "core/links/tcp_destination.h"
 
 namespace kyz {
@@ -45,9 +44,9 @@ TEST(HostAddress, SelectionOutsideTheListNamesNoHost) {
   EXPECT_FALSE(selected_host_address(config).has_value());
 }
 
-// The host list's rows and the address read back from a row, as the TCP/IP dialog of
-// kyz424 takes it on a double click.
-TEST(HostListRow, ThreeDigitOctetsAndTheAddressBackFromTheRow) {
+// The address read back from a host list row, as kyz424's TCP/IP dialog takes it on a
+// double click.
+TEST(HostListRow, GivesBackTheAddressItShows) {
   const struct {
     HostAddress host;
     const char* row;
@@ -55,11 +54,11 @@ TEST(HostListRow, ThreeDigitOctetsAndTheAddressBackFromTheRow) {
               {{10, 0, 0, 5}, "010 .000 .000 .005"},
               {{255, 255, 255, 255}, "255 .255 .255 .255"}};
   for (const auto& r : rows) {
-    EXPECT_EQ(host_row_text(r.host), r.row);
-    EXPECT_EQ(host_from_row_text(r.row), r.host) << r.row;
+    EXPECT_EQ(host_list_row(r.host), r.row);
+    EXPECT_EQ(host_from_list_row(r.row), r.host) << r.row;
   }
   for (const char* bad : {"", "192 .168 .001", "256 .000 .000 .001", "19x .168 .001 .010"}) {
-    EXPECT_FALSE(host_from_row_text(bad).has_value()) << bad;
+    EXPECT_FALSE(host_from_list_row(bad).has_value()) << bad;
   }
 }
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # kyz424 on a Windows of major version 5 (winxp64) over TCP/IP: "TCP/IPの設定" opens,
-# shows the host list and the port, and connects to the sign ("Socket 接続 OK"); with
+# shows the host list and the port; a host added shows as its row, deleting the first
+# row writes "list_count" and the position deleted as "select_no", a double click
+# chooses a host; it connects to the sign ("Socket 接続 OK") and switches its buttons; with
 # the sheet's "文字色の設定" page shown, its "設定" goes to the sign byte for byte and
 # the answer taken from the socket's receive notification is reported as "Socket ＯＫ";
 # leaving is refused while connected; "切断" reports "Socket 切断 OK" and OK writes
@@ -16,9 +18,19 @@ expect-window-height 206
 menu 32779
 dialog "TCP/IPの設定"
 save-screen ${OUT}/tcp_ip_dialog.bmp
+ip-address 1072 127.0.0.1
+click 1075
+expect-list 1073 "010 .000 .000 .005" "127 .000 .000 .001" "127 .000 .000 .001"
+list-select 1073 0
+click 1076
+expect-list 1073 "127 .000 .000 .001" "127 .000 .000 .001"
+list-double-click 1073 1
 type 1074 ${TCP_PORT}
+expect-enabled 1077 0
 click 1078
 expect-box "Socket 接続 OK" "Success" none OK
+expect-enabled 1078 0
+expect-enabled 1077 1
 menu 32771
 dialog "File Name "
 sheet-page "文字色の設定"
@@ -45,4 +57,7 @@ expect-box "データを保存せずに終了しますか？" "KYZ424" question 
 expect-exit 10 0
 STEPS
 convert "$OUT/tcp_ip_dialog.bmp" "$OUT/tcp_ip_dialog.png" && rm "$OUT/tcp_ip_dialog.bmp"
-grep -q "^port_no=$TCP_PORT" "$MFC_INI"
+tr -d '\r' <"$MFC_INI" >"$OUT/KYZ424.INI"
+for key in "port_no=$TCP_PORT" list_count=2 select_no=1 ip00_0=127 ip01_0=127 ip01_3=1; do
+  grep -qx "$key" "$OUT/KYZ424.INI" || { echo "KYZ424.INI lacks $key"; exit 1; }
+done
