@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # kyz424's settings sheet over RS-232C: opened without a data file its title is "File
-# Name " and nothing after; each page-group page shows its caption and texts, takes one
-# real edit and sends its command byte for byte, answered with "設定完了"; the group
-# chosen on one page is the group the next page shows. Each page is kept as a picture
-# in out/mfc_sheet_pages/.
+# Name " and nothing after; each page shows its caption and this edition's list texts,
+# takes one real edit and sends its command byte for byte, answered with "設定完了";
+# the group chosen on one page is the group the next page shows; "Sequence" sends PAS;
+# the clock page sends the time it was opened at; "外部" sends AME. Each page is kept as
+# a picture in out/mfc_sheet_pages/.
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial
@@ -14,7 +15,7 @@ dialog "File Name "
 expect-dialog-title "File Name "
 # "スクロール・スピードの設定": page 3 "約3秒".
 sheet-page "スクロール・スピードの設定"
-save-screen ${OUT}/page_0.bmp
+save-screen ${OUT}/scroll_speed.bmp
 expect-combo-text 40043 "P  1～8"
 combo 40029 3
 expect-combo-text 40029 "約3秒"
@@ -23,7 +24,7 @@ expect-received-exactly ${RECEIVED} "PTSS33433333333333333333333333333333\r\n"
 expect-box "Success" "設定完了" none OK
 # "文字レベルの設定": page 1 "Low".
 sheet-page "文字レベルの設定"
-save-screen ${OUT}/page_1.bmp
+save-screen ${OUT}/char_level.bmp
 combo 40050 0
 expect-combo-text 40050 "Low"
 click 40025
@@ -31,7 +32,7 @@ expect-received ${RECEIVED} "PTWLLHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH\r\n"
 expect-box "Success" "設定完了" none OK
 # "背景色ベタ塗りの設定": group "P  9～16", page 10 "ON".
 sheet-page "背景色ベタ塗りの設定"
-save-screen ${OUT}/page_2.bmp
+save-screen ${OUT}/background_fill.bmp
 combo 40043 1
 expect-combo-text 40043 "P  9～16"
 expect-text 40035 "9"
@@ -42,7 +43,7 @@ expect-received ${RECEIVED} "PTFBFFFFFFFFFNFFFFFFFFFFFFFFFFFFFFFF\r\n"
 expect-box "Success" "設定完了" none OK
 # "文字色の設定" comes up on the same group: page 17 is reached by its own texts.
 sheet-page "文字色の設定"
-save-screen ${OUT}/page_3.bmp
+save-screen ${OUT}/char_colour.bmp
 expect-combo-text 40043 "P 9～16"
 expect-text 40082 "9"
 combo 40043 2
@@ -55,14 +56,64 @@ expect-received ${RECEIVED} "PTIC70707070707070707070707070707070137070707070707
 expect-box "Success" "設定完了" none OK
 # "表示位置の設定": group "P 25～32", page 32 "Top".
 sheet-page "表示位置の設定"
-save-screen ${OUT}/page_4.bmp
+save-screen ${OUT}/display_position.bmp
 expect-text 40035 "17"
 combo 40043 3
 expect-combo-text 40043 "P 25～32"
 combo 40097 1
 expect-combo-text 40097 "Top"
 click 40025
-expect-received-exactly ${RECEIVED} "PTSS33433333333333333333333333333333\r\nPTWLLHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH\r\nPTFBFFFFFFFFFNFFFFFFFFFFFFFFFFFFFFFF\r\nPTIC7070707070707070707070707070707013707070707070707070707070707070\r\nPTDPBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBT\r\n"
+expect-received ${RECEIVED} "PTSS33433333333333333333333333333333\r\nPTWLLHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH\r\nPTFBFFFFFFFFFNFFFFFFFFFFFFFFFFFFFFFF\r\nPTIC7070707070707070707070707070707013707070707070707070707070707070\r\nPTDPBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBT\r\n"
 expect-box "Success" "設定完了" none OK
 STEPS
-for picture in "$OUT"/page_*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done
+
+# Clear of an hour's end, so that the hour read here is the hour the clock page reads.
+while [ "$(date +%M%S)" -gt 5940 ]; do sleep 1; done
+read -r YEAR MONTH HOUR < <(date '+%Y %-m %-H')
+two() { printf '%02d' "$1"; }
+drive <<STEPS
+wait-main-window
+dialog "File Name "
+sheet-page "その他の設定"
+save-screen \${OUT}/other_settings.bmp
+expect-combo-text 40023 "01"
+combo 40023 32
+expect-combo-text 40023 "Sequence"
+combo 40047 1
+expect-combo-text 40047 "非表示"
+click 40044
+expect-box "Success" "設定完了" none OK
+sheet-page "表示位置微調整"
+save-screen \${OUT}/fine_position.bmp
+combo 40098 15
+expect-combo-text 40098 "15"
+click 40099
+expect-box "Success" "設定完了" none OK
+sheet-page "時計＆日付けの設定"
+save-screen \${OUT}/clock_date.bmp
+expect-combo-text 40134 "$YEAR"
+expect-combo-text 40136 "$(printf '%2d' "$MONTH")"
+expect-combo-text 40140 "$(printf '%2d' "$HOUR")"
+click 40135
+expect-box "Success" "設定完了" none OK
+click 40141
+expect-box "Success" "設定完了" none OK
+combo 40147 2
+expect-combo-text 40147 "Normal"
+click 40148
+expect-box "Success" "設定完了" none OK
+sheet-page "アラーム"
+save-screen \${OUT}/alarm.bmp
+combo 40168 1
+expect-combo-text 40168 "外部"
+click 40172
+expect-box "Success" "設定完了" none OK
+sheet-page "リモート"
+save-screen \${OUT}/remote.bmp
+combo 40177 1
+expect-combo-text 40177 "バイナリ"
+click 40178
+expect-received-exactly \${RECEIVED} "PTSS33433333333333333333333333333333\r\nPTWLLHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH\r\nPTFBFFFFFFFFFNFFFFFFFFFFFFFFFFFFFFFF\r\nPTIC7070707070707070707070707070707013707070707070707070707070707070\r\nPTDPBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBT\r\nPAS\r\nPVT15\r\nDSY$(two $((YEAR - 2000)))\r\nTSH$(two "$HOUR")\r\nTSDN\r\nAME\r\nRMBIN\r\n"
+expect-box "Success" "設定完了" none OK
+STEPS
+for picture in "$OUT"/*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done
