@@ -2,10 +2,19 @@
 
 #include <algorithm>
 
+#include "core/protocol/setting_senders.h"
+#include "core/protocol/title_command.h"
+#include "core/settings/settings_record.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
+#include "win32app/dialog_registration.h"
 #include "win32app/field_dialog_table.h"
+#include "win32app/input_method.h"
+#include "win32app/list_entries.h"
 #include "win32app/page_group_table.h"
+#include "win32app/resource_ids.h"
+#include "win32app/schedule_editing.h"
+#include "win32app/title_editing.h"
 
 namespace kyz::mfc {
 
@@ -14,18 +23,123 @@ namespace {
 // A page on one of kyz424lx's dialog templates and its shared table entry: the page
 // registers as the socket's receiver by its place in the sheet, and the template's
 // "閉じる" is not shown, since the sheet's own buttons close it.
-template <typename Entry>
-class CSharedPage : public CPropertyPage {
+class CSharedTemplatePage : public CPropertyPage {
  public:
-  explicit CSharedPage(const Entry& entry) : CPropertyPage(entry.template_id), entry_(entry) {}
+  CSharedTemplatePage(UINT template_id, int place) : CPropertyPage(template_id), place_(place) {}
+  int place() const { return place_; }
 
  protected:
   BOOL OnInitDialog() override {
-    client_socket.Register(m_hWnd, entry_.menu_id);
+    client_socket.Register(m_hWnd, place_);
     ShowWindow(GetDlgItem(IDCANCEL), SW_HIDE);
     return TRUE;
   }
+
+ private:
+  int place_;
+};
+
+template <typename Entry>
+class CSharedPage : public CSharedTemplatePage {
+ public:
+  explicit CSharedPage(const Entry& entry)
+      : CSharedTemplatePage(entry.template_id, entry.menu_id), entry_(entry) {}
+
+ protected:
   const Entry& entry_;
+};
+
+// Page 1: the text of each page, in the font "ＭＳ ゴシック" 16 pixels high, with the
+// input method switched on. Each edit stores the text at once; a text that is not
+// empty is an unsaved change.
+class CTitlePage final : public CSharedTemplatePage {
+ public:
+  CTitlePage() : CSharedTemplatePage(IDD_TITLE, 1) {}
+  ~CTitlePage() override {
+    if (font_) DeleteObject(font_);
+  }
+
+ protected:
+  BOOL OnInitDialog() override {
+    CSharedTemplatePage::OnInitDialog();
+    register_settings_dialog(m_hWnd);
+    ShowWindow(GetDlgItem(IDC_TITLE_PROGRESS), SW_HIDE);
+    font_ = CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+    SendDlgItemMessage(IDC_TITLE_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    add_list_entries(m_hWnd, IDC_TITLE_PAGE, numbered_texts(1, page_count, 2));
+    SendDlgItemMessage(IDC_TITLE_PAGE, CB_SETCURSEL, static_cast<WPARAM>(settings.current_page));
+    show_title_text(m_hWnd);
+    save_and_open_input_method();
+    return TRUE;
+  }
+  bool OnCommand(UINT id, UINT notification) override {
+    switch (id) {
+      case IDC_TITLE_TEXT:
+        if (notification == EN_CHANGE) {
+          store_title_text(m_hWnd);
+          if (!settings.title[settings.current_page].empty()) settings.modified = 1;
+        }
+        return true;
+      case IDC_TITLE_PAGE:
+        if (notification == CBN_SELCHANGE) switch_title_page(m_hWnd);
+        return true;
+      case IDC_TITLE_SHOW_ONLY: send_current_title(false); return true;
+      case IDC_SEND: send_current_title(true); return true;
+      default: return false;
+    }
+  }
+
+ private:
+  HFONT font_ = nullptr;
+};
+
+// Page 9: one check box per page; each click is stored at once, "設定" sends the record.
+class CSequencePage final : public CSharedTemplatePage {
+ public:
+  CSequencePage() : CSharedTemplatePage(IDD_SEQUENCE_PAGES, 9) {}
+
+ protected:
+  BOOL OnInitDialog() override {
+    CSharedTemplatePage::OnInitDialog();
+    register_settings_dialog(m_hWnd);
+    for (int page = 0; page < page_count; ++page) {
+      CheckDlgButton(m_hWnd, IDC_SEQUENCE_PAGE_FIRST + page,
+                     settings.sequence_page[page] != 0 ? BST_CHECKED : BST_UNCHECKED);
+    }
+    return TRUE;
+  }
+  bool OnCommand(UINT id, UINT notification) override {
+    const int page = static_cast<int>(id) - IDC_SEQUENCE_PAGE_FIRST;
+    if (page >= 0 && page < page_count) {
+      if (notification == BN_CLICKED) {
+        settings.sequence_page[page] = IsDlgButtonChecked(m_hWnd, static_cast<int>(id)) == BST_CHECKED ? 1 : 0;
+        settings.modified = 1;
+      }
+      return true;
+    }
+    if (id != IDC_SEND) return false;
+    send_sequence_page();
+    return true;
+  }
+};
+
+// Page 11: the monthly schedule, with two-digit numbers; its hour button reads "時間設定".
+class CSchedulePage final : public CSharedTemplatePage {
+ public:
+  CSchedulePage() : CSharedTemplatePage(IDD_SCHEDULE, 11) {}
+
+ protected:
+  BOOL OnInitDialog() override {
+    CSharedTemplatePage::OnInitDialog();
+    initialise_schedule(m_hWnd, 2);
+    SetDlgItemText(IDC_SCHEDULE_SEND_HOURS, L"時間設定");
+    return TRUE;
+  }
+  bool OnCommand(UINT id, UINT notification) override {
+    return schedule_command(m_hWnd, static_cast<int>(id), static_cast<int>(notification));
+  }
 };
 
 // Pages 2, 4, 5, 6 and 7: eight pages of the record at a time. Each shows the shared
@@ -68,16 +182,15 @@ class CFieldPage final : public CSharedPage<FieldDialog> {
 CMyPropertySheet::CMyPropertySheet(CWnd* parent) : CPropertySheet(IDS_SHEET_CAPTION, parent) {
   // Apply would have nothing to apply: every edit is stored as it is made.
   m_dwFlags |= PSH_NOAPPLYNOW | PSH_NOCONTEXTHELP;
-  std::vector<std::pair<int, std::unique_ptr<CPropertyPage>>> by_place;
-  for (const PageGroupDialog& d : page_group_pages()) {
-    by_place.emplace_back(d.menu_id, std::make_unique<CPageGroupPage>(d));
-  }
-  for (const FieldDialog& d : field_pages()) {
-    by_place.emplace_back(d.menu_id, std::make_unique<CFieldPage>(d));
-  }
-  std::sort(by_place.begin(), by_place.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (auto& [place, page] : by_place) {
+  std::vector<std::unique_ptr<CSharedTemplatePage>> pages;
+  pages.push_back(std::make_unique<CTitlePage>());
+  pages.push_back(std::make_unique<CSequencePage>());
+  pages.push_back(std::make_unique<CSchedulePage>());
+  for (const PageGroupDialog& d : page_group_pages()) pages.push_back(std::make_unique<CPageGroupPage>(d));
+  for (const FieldDialog& d : field_pages()) pages.push_back(std::make_unique<CFieldPage>(d));
+  std::sort(pages.begin(), pages.end(),
+            [](const auto& a, const auto& b) { return a->place() < b->place(); });
+  for (auto& page : pages) {
     AddPage(page.get());
     pages_.push_back(std::move(page));
   }

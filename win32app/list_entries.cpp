@@ -2,10 +2,14 @@
 
 namespace kyz {
 
-std::vector<std::wstring> numbered_texts(int first, int count) {
+std::vector<std::wstring> numbered_texts(int first, int count, int digits) {
   std::vector<std::wstring> texts;
   texts.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) texts.push_back(std::to_wstring(first + i));
+  for (int i = 0; i < count; ++i) {
+    std::wstring text = std::to_wstring(first + i);
+    if (static_cast<int>(text.size()) < digits) text.insert(0, digits - text.size(), L'0');
+    texts.push_back(std::move(text));
+  }
   return texts;
 }
 

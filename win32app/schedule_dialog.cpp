@@ -12,6 +12,7 @@
 #include "win32app/dialogs.h"
 #include "win32app/list_entries.h"
 #include "win32app/resource_ids.h"
+#include "win32app/schedule_editing.h"
 
 namespace kyz {
 namespace {
@@ -21,14 +22,14 @@ struct ScheduleColumn {
   int first_list_id;
   int first_slot_box_id;
   ScheduleTable SettingsRecord::*field;
-  std::vector<std::wstring> (*entries)();
+  std::vector<std::wstring> (*entries)(int digits);
 };
 
-std::vector<std::wstring> hour_texts() { return numbered_texts(0, 24); }
+std::vector<std::wstring> hour_texts(int digits) { return numbered_texts(0, 24, digits); }
 
 // Pages 1..32, then "AS" (automatic sequence) and "--" (nothing), as the page references.
-std::vector<std::wstring> page_texts() {
-  std::vector<std::wstring> texts = numbered_texts(1, page_count);
+std::vector<std::wstring> page_texts(int digits) {
+  std::vector<std::wstring> texts = numbered_texts(1, page_count, digits);
   texts.push_back(L"AS");
   texts.push_back(L"--");
   return texts;
@@ -51,11 +52,13 @@ void show_day(HWND dialog) {
   }
 }
 
-void initialise(HWND dialog, LPARAM) {
+}  // namespace
+
+void initialise_schedule(HWND dialog, int digits) {
   register_settings_dialog(dialog);
-  add_list_entries(dialog, IDC_SCHEDULE_DAY, numbered_texts(1, schedule_days));
+  add_list_entries(dialog, IDC_SCHEDULE_DAY, numbered_texts(1, schedule_days, digits));
   for (const ScheduleColumn& column : columns) {
-    const std::vector<std::wstring> entries = column.entries();
+    const std::vector<std::wstring> entries = column.entries(digits);
     for (int slot = 0; slot < schedule_slots; ++slot) {
       add_list_entries(dialog, column.first_list_id + slot, entries);
       SetDlgItemTextW(dialog, column.first_slot_box_id + slot, std::to_wstring(slot + 1).c_str());
@@ -64,8 +67,9 @@ void initialise(HWND dialog, LPARAM) {
   SendDlgItemMessageW(dialog, IDC_SCHEDULE_DAY, CB_SETCURSEL,
                       static_cast<WPARAM>(settings.schedule_day), 0);
   show_day(dialog);
-  set_title_with_destination(dialog, L"スケジュールの設定 ");
 }
+
+namespace {
 
 void switch_day(HWND dialog) {
   const auto day = static_cast<int>(SendDlgItemMessageW(dialog, IDC_SCHEDULE_DAY,
@@ -83,7 +87,9 @@ void store_slot(HWND dialog, const ScheduleColumn& column, int slot) {
   settings.modified = 1;
 }
 
-bool handle_command(HWND dialog, int id, int notification) {
+}  // namespace
+
+bool schedule_command(HWND dialog, int id, int notification) {
   switch (id) {
     case IDC_SCHEDULE_DAY:
       if (notification == CBN_SELCHANGE) switch_day(dialog);
@@ -93,9 +99,6 @@ bool handle_command(HWND dialog, int id, int notification) {
       return true;
     case IDC_SCHEDULE_SEND_PAGES:
       send_schedule_pages();
-      return true;
-    case IDCANCEL:
-      EndDialog(dialog, IDCANCEL);
       return true;
     default:
       break;
@@ -108,6 +111,22 @@ bool handle_command(HWND dialog, int id, int notification) {
     }
   }
   return false;
+}
+
+namespace {
+
+// kyz424lx's dialog: plain numbers, the destination client in the title, and "閉じる".
+void initialise(HWND dialog, LPARAM) {
+  initialise_schedule(dialog, 0);
+  set_title_with_destination(dialog, L"スケジュールの設定 ");
+}
+
+bool handle_command(HWND dialog, int id, int notification) {
+  if (id == IDCANCEL) {
+    EndDialog(dialog, IDCANCEL);
+    return true;
+  }
+  return schedule_command(dialog, id, notification);
 }
 
 }  // namespace

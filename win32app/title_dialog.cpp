@@ -16,6 +16,7 @@
 #include "win32app/list_entries.h"
 #include "win32app/resource_ids.h"
 #include "win32app/timed_run.h"
+#include "win32app/title_editing.h"
 
 namespace kyz {
 namespace {
@@ -32,25 +33,10 @@ void send_page_stored(HWND, int step) { send_title_stored(step - 1); }
 constexpr TimedRun all_pages_run{all_pages_timer, 500, IDC_TITLE_STEP, IDC_TITLE_PROGRESS,
                                  page_count, all_pages_step_count, send_page_stored, false};
 
-// The edit box's text as Shift-JIS, cut to the title field (199 bytes) before the
-// first double-byte character that would not fit whole.
-void store_edit_text(HWND dialog) {
-  HWND edit = GetDlgItem(dialog, IDC_TITLE_TEXT);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-  settings.title[settings.current_page] = cut_sjis(wide_to_sjis(text), title_capacity());
-}
-
-void load_edit_text(HWND dialog) {
-  SetDlgItemTextW(dialog, IDC_TITLE_TEXT,
-                  sjis_to_wide(settings.title[settings.current_page]).c_str());
-}
-
 void initialise(HWND dialog, LPARAM) {
   register_settings_dialog(dialog);
   add_list_entries(dialog, IDC_TITLE_PAGE, numbered_texts(1, page_count));
-  load_edit_text(dialog);
+  show_title_text(dialog);
   SendDlgItemMessageW(dialog, IDC_TITLE_PAGE, CB_SETCURSEL,
                       static_cast<WPARAM>(settings.current_page), 0);
   set_title_with_destination(dialog, L"情報（タイトル）の設定 ");
@@ -60,25 +46,15 @@ void initialise(HWND dialog, LPARAM) {
   // the edit box counts as an edit, and merely opening the dialog marks nothing changed.
 }
 
-// The text of the page left behind is stored before the new page's text is shown.
-void switch_page(HWND dialog) {
-  const auto page = static_cast<int>(SendDlgItemMessageW(dialog, IDC_TITLE_PAGE,
-                                                         CB_GETCURSEL, 0, 0));
-  if (page < 0 || page >= page_count) return;
-  store_edit_text(dialog);
-  settings.current_page = page;
-  load_edit_text(dialog);
-}
-
 bool handle_command(HWND dialog, int id, int notification) {
   switch (id) {
     case IDC_TITLE_TEXT:
       // Focus changes count as well: the operator has been in the text.
-      store_edit_text(dialog);
+      store_title_text(dialog);
       settings.modified = 1;
       return true;
     case IDC_TITLE_PAGE:
-      if (notification == CBN_SELCHANGE) switch_page(dialog);
+      if (notification == CBN_SELCHANGE) switch_title_page(dialog);
       return true;
     case IDC_TITLE_SHOW_ONLY:
       send_current_title(false);
@@ -91,7 +67,7 @@ bool handle_command(HWND dialog, int id, int notification) {
       return true;
     case IDCANCEL:
       if (!timed_run_allows_close(dialog)) return true;
-      store_edit_text(dialog);
+      store_title_text(dialog);
       restore_input_method();
       EndDialog(dialog, IDCANCEL);
       return true;

@@ -136,6 +136,17 @@ windows_version() {
   WINDOWS_VERSION_SET=1
 }
 
+# title_command FORM PAGE TEXT: TEXT's JIS codes worked out by iconv (EUC-JP bytes less
+# 0x80), padded with full-width spaces (2121) to 98 codes.
+title_command() {
+  local byte codes=""
+  for byte in $(printf %s "$3" | iconv -f UTF-8 -t EUC-JP | od -An -v -tu1); do
+    codes+=$(printf %02X $((byte - 128)))
+  done
+  while [ ${#codes} -lt 392 ]; do codes+=2121; done
+  printf '%s%02d%s' "$1" "$2" "$codes"
+}
+
 # drive: runs the driver script given on standard input.
 drive() {
   cat >"$OUT/steps.txt"

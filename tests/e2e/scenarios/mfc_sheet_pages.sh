@@ -3,8 +3,10 @@
 # Name " and nothing after; each page shows its caption and this edition's list texts,
 # takes one real edit and sends its command byte for byte, answered with "設定完了";
 # the group chosen on one page is the group the next page shows; "Sequence" sends PAS;
-# the clock page sends the time it was opened at; "外部" sends AME. Each page is kept as
-# a picture in out/mfc_sheet_pages/.
+# the clock page sends the time it was opened at; "外部" sends AME; a title goes out as
+# its JIS codes and keeps up to this edition's 225 bytes; a sequence box is stored as it
+# is clicked; the schedule's "AS" goes out in its day's place. Each page is kept as a
+# picture in out/mfc_sheet_pages/.
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial
@@ -116,4 +118,49 @@ click 40178
 expect-received-exactly \${RECEIVED} "PTSS33433333333333333333333333333333\r\nPTWLLHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH\r\nPTFBFFFFFFFFFNFFFFFFFFFFFFFFFFFFFFFF\r\nPTIC7070707070707070707070707070707013707070707070707070707070707070\r\nPTDPBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBBT\r\nPAS\r\nPVT15\r\nDSY$(two $((YEAR - 2000)))\r\nTSH$(two "$HOUR")\r\nTSDN\r\nAME\r\nRMBIN\r\n"
 expect-box "Success" "設定完了" none OK
 STEPS
+# Pages 1, 9 and 11.
+export TITLE=$(title_command CA 1 "あい") SEQUENCE="PTSP$(printf 'L%.0s' $(seq 19))S$(printf 'L%.0s' $(seq 12))"
+pages=""
+for day in $(seq 31); do
+  if [ "$day" = 15 ]; then pages+=0000AS00; else pages+=00000000; fi
+done
+export SCHEDULE="SDPT$pages"
+: >"$RECEIVED"
+LONG=$(printf 'あ%.0s' $(seq 113))
+drive <<STEPS
+wait-main-window
+dialog "File Name "
+sheet-page "情報（タイトル）の設定"
+save-screen \${OUT}/title.bmp
+expect-combo-text 40023 "01"
+type 40022 "あい"
+click 40025
+expect-received-exactly \${RECEIVED} "\${TITLE}\r\n"
+expect-box "Success" "設定完了" none OK
+type 40022 "$LONG"
+sheet-page "シ－ケンス・ページの設定"
+save-screen \${OUT}/sequence_pages.bmp
+toggle 40121
+click 40025
+expect-box "Success" "設定完了" none OK
+sheet-page "スケジュールの設定"
+save-screen \${OUT}/schedule.bmp
+expect-text 40156 "時間設定"
+combo 40151 14
+expect-combo-text 40151 "15"
+combo 1033 32
+expect-combo-text 1033 "AS"
+click 40026
+expect-received-exactly \${RECEIVED} "\${TITLE}\r\n\${SEQUENCE}\r\n\${SCHEDULE}\r\n"
+expect-box "Success" "設定完了" none OK
+dialog "File Name "
+click 1
+expect-dialog-gone
+menu 32776
+save-dialog \${OUT}/sheet.dat "Save As"
+expect-file-lines \${OUT}/sheet.dat 531
+STEPS
+# The long title kept 112 full-width characters: 224 of the 225 bytes.
+[ "$(sed -n 486p "$OUT/sheet.dat" | tr -d '\r' | iconv -f SHIFT_JIS -t UTF-8)" = "$(printf 'あ%.0s' $(seq 112))" ]
+sed -n 180p "$OUT/sheet.dat" | grep -qx $'0\r'
 for picture in "$OUT"/*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done

@@ -6,16 +6,6 @@
 # Picture: out/title_dialog/title.png.
 source "$(dirname "$0")/../harness.sh"
 
-# title_command FORM PAGE TEXT: TEXT's JIS codes worked out by iconv (EUC-JP bytes less
-# 0x80), padded with full-width spaces (2121) to 98 codes.
-title_command() {
-  local byte codes=""
-  for byte in $(printf %s "$3" | iconv -f UTF-8 -t EUC-JP | od -An -v -tu1); do
-    codes+=$(printf %02X $((byte - 128)))
-  done
-  while [ ${#codes} -lt 392 ]; do codes+=2121; done
-  printf '%s%02d%s' "$1" "$2" "$codes"
-}
 FULL98=$(printf 'あ%.0s' $(seq 98))
 export PAGE1=$(title_command CA 1 "あい") PAGE3=$(title_command CN 3 "漢字テスト")
 export PAGE5=$(title_command CA 5 "$FULL98")
