@@ -2,11 +2,11 @@
 // by a recording stand-in and the real data files in a scratch folder.
 #include <gtest/gtest.h>
 
-#include <deque>
 
 #include "core/protocol/protocol_state.h"
 #include "core/settings/data_file.h"
 #include "core/settings/settings_record.h"
+#include "tests/unit/scripted_file_ui.h"
 #include "tests/unit/test_support.h"
 #include "win32app/file_commands.h"
 
@@ -14,33 +14,7 @@ namespace kyz {
 namespace {
 
 using test::BoxRecorder;
-
-// Answers the file dialogs from a queue (nothing = cancel) and counts what was asked.
-class ScriptedFileUi final : public FileCommandUi {
- public:
-  std::optional<std::string> choose_open_path() override {
-    ++open_dialogs;
-    return next();
-  }
-  std::optional<std::string> choose_save_path() override {
-    ++save_dialogs;
-    return next();
-  }
-  void blank_file_name() override { ++blanked; }
-
-  std::deque<std::optional<std::string>> answers;
-  int open_dialogs = 0;
-  int save_dialogs = 0;
-  int blanked = 0;
-
- private:
-  std::optional<std::string> next() {
-    if (answers.empty()) return std::nullopt;
-    auto a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-};
+using test::ScriptedFileUi;
 
 class FileCommands : public ::testing::Test {
  protected:

@@ -1,0 +1,5 @@
+# kyz424's own logic: the file commands' questions, dialogs and writes, and what it makes
+# of the Windows version. Windows tree only, run under Wine.
+if(WIN32)
+  kyz_gtest(mfcapp_tests mfcapp_file_commands_test.cpp LIBS kyz424_app kyz_test_support)
+endif()
