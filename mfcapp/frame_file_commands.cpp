@@ -32,24 +32,9 @@ std::optional<std::string> FrameFileUi::choose_save_path() {
 
 void FrameFileUi::blank_file_name() { ::kyz::blank_file_name(view_); }
 
-void file_new(FileCommandUi& ui) {
-  if (sequence_step != 0) return;
-  if (settings.modified == 1 && !question_box("データを保存せずに新規作成しますか？")) return;
-  reset_settings();
-  ui.blank_file_name();
-}
-
+// The same questions as kyz424lx's Open; a file read becomes the file Save writes to.
 void file_open(FileCommandUi& ui) {
-  if (sequence_step != 0) return;
-  if (settings.modified == 1 &&
-      !question_box("データを保存せずに別のファイルを開きますか？")) {
-    return;
-  }
-  const std::optional<std::string> path = ui.choose_open_path();
-  if (!path) return;
-  // A file that cannot be read leaves the current file the current one, so that a
-  // later Save never writes this record under the name of the file that failed.
-  if (read_data_file(*path)) file_opened = 1;
+  if (::kyz::file_open(ui)) file_opened = 1;
 }
 
 void file_save(FileCommandUi&) {

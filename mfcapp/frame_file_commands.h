@@ -9,7 +9,7 @@
 
 namespace kyz::mfc {
 
-void file_new(FileCommandUi& ui);
+// New is kyz424lx's (file_commands.h).
 void file_open(FileCommandUi& ui);
 void file_save(FileCommandUi& ui);
 void file_save_as(FileCommandUi& ui);

@@ -11,12 +11,14 @@
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
 #include "win32app/choice_lists.h"
+#include "win32app/host_list_controls.h"
 
 namespace kyz::mfc {
 
 namespace {
 
 constexpr std::array<const wchar_t*, 2> interface_rows{L"RS-232C", L"TCP/IP"};
+constexpr HostListIds host_ids{IDC_HOST_ADDRESS, IDC_HOST_LIST};
 constexpr std::array<const wchar_t*, 6> com_port_rows{L"COM 1", L"COM 2", L"COM 3",
                                                       L"COM 4", L"COM 5", L"COM 6"};
 
@@ -29,39 +31,36 @@ void start_serial_link() {
 
 }  // namespace
 
-CInterfaceDialog::CInterfaceDialog(CWnd* parent) : CDialog(IDD_MFC_INTERFACE, parent) {}
-
-BOOL CInterfaceDialog::OnInitDialog() {
-  fill_choice_list(m_hWnd, IDC_MFC_INTERFACE_LIST, interface_rows, link_config.interface);
+BOOL CLinkChoiceDialog::OnInitDialog() {
+  fill_choice_list(m_hWnd, list_id_, rows_, value_);
   return TRUE;
 }
 
-void CInterfaceDialog::OnOK() {
-  const int row = chosen_row(m_hWnd, IDC_MFC_INTERFACE_LIST);
-  if (row >= 0) {
-    link_config.interface = row;
-    write_interface();
-    if (row == interface_serial && port_open == 0) start_serial_link();
-  }
+void CLinkChoiceDialog::OnOK() {
+  const int row = chosen_row(m_hWnd, list_id_);
+  if (row >= 0) take_(row);
   EndDialog(IDOK);
 }
 
-CSerialPortDialog::CSerialPortDialog(CWnd* parent) : CDialog(IDD_MFC_SERIAL_PORT, parent) {}
-
-BOOL CSerialPortDialog::OnInitDialog() {
-  fill_choice_list(m_hWnd, IDC_MFC_COM_PORT_LIST, com_port_rows, link_config.com_port);
-  return TRUE;
+void run_interface_dialog(CWnd* parent) {
+  CLinkChoiceDialog(IDD_MFC_INTERFACE, parent, IDC_MFC_INTERFACE_LIST, interface_rows,
+                    link_config.interface, [](int row) {
+                      link_config.interface = row;
+                      write_interface();
+                      if (row == interface_serial && port_open == 0) start_serial_link();
+                    })
+      .DoModal();
 }
 
-void CSerialPortDialog::OnOK() {
-  const int row = chosen_row(m_hWnd, IDC_MFC_COM_PORT_LIST);
-  if (row >= 0) {
-    link_config.com_port = row;
-    stop_serial_reader();
-    start_serial_link();
-    write_com_port();
-  }
-  EndDialog(IDOK);
+void run_serial_port_dialog(CWnd* parent) {
+  CLinkChoiceDialog(IDD_MFC_SERIAL_PORT, parent, IDC_MFC_COM_PORT_LIST, com_port_rows,
+                    link_config.com_port, [](int row) {
+                      link_config.com_port = row;
+                      stop_serial_reader();
+                      start_serial_link();
+                      write_com_port();
+                    })
+      .DoModal();
 }
 
 CTcpIpDialog::CTcpIpDialog(CWnd* parent) : CDialog(IDD_MFC_TCP_IP, parent) {}
@@ -69,11 +68,8 @@ CTcpIpDialog::CTcpIpDialog(CWnd* parent) : CDialog(IDD_MFC_TCP_IP, parent) {}
 BOOL CTcpIpDialog::OnInitDialog() {
   const int count = link_config.list_count;
   const int chosen = link_config.select_number;
-  if (count != 0 && chosen >= 0 && chosen < count) ShowAddress(link_config.host_list[chosen]);
-  for (int n = 0; n < count; ++n) {
-    SendDlgItemMessage(IDC_HOST_LIST, LB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(utf8_to_wide(host_list_row(link_config.host_list[n])).c_str()));
-  }
+  if (count != 0 && chosen >= 0 && chosen < count) show_host(m_hWnd, host_ids, link_config.host_list[chosen]);
+  for (int n = 0; n < count; ++n) append_host_row(m_hWnd, host_ids, link_config.host_list[n]);
   SetDlgItemText(IDC_PORT_BOX, utf8_to_wide(link_config.port_number));
   EnableDlgItem(IDC_CONNECT, !client_socket.connected());
   EnableDlgItem(IDC_DISCONNECT, client_socket.connected());
@@ -83,7 +79,7 @@ BOOL CTcpIpDialog::OnInitDialog() {
 
 bool CTcpIpDialog::OnCommand(UINT id, UINT notification) {
   switch (id) {
-    case IDC_ADD_HOST: AddHost(); return true;
+    case IDC_ADD_HOST: add_shown_host(m_hWnd, host_ids); return true;
     case IDC_DELETE_HOST: DeleteHost(); return true;
     case IDC_HOST_LIST:
       if (notification == LBN_DBLCLK) ChooseHost();
@@ -100,22 +96,6 @@ bool CTcpIpDialog::OnCommand(UINT id, UINT notification) {
 void CTcpIpDialog::OnOK() {
   write_port_number();
   EndDialog(IDOK);
-}
-
-void CTcpIpDialog::AddHost() {
-  DWORD packed = 0;
-  SendDlgItemMessage(IDC_HOST_ADDRESS, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&packed));
-  const HostAddress host{static_cast<std::uint8_t>(FIRST_IPADDRESS(packed)),
-                         static_cast<std::uint8_t>(SECOND_IPADDRESS(packed)),
-                         static_cast<std::uint8_t>(THIRD_IPADDRESS(packed)),
-                         static_cast<std::uint8_t>(FOURTH_IPADDRESS(packed))};
-  // The table holds 256 hosts; a full list takes no more and says so.
-  if (!add_host(host)) {
-    warning_box("ホストリストは256件までです。これ以上追加できません。");
-    return;
-  }
-  SendDlgItemMessage(IDC_HOST_LIST, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(utf8_to_wide(host_list_row(host)).c_str()));
 }
 
 void CTcpIpDialog::DeleteHost() {
@@ -135,14 +115,9 @@ void CTcpIpDialog::ChooseHost() {
   const auto length = SendDlgItemMessage(IDC_HOST_LIST, LB_GETTEXTLEN, static_cast<WPARAM>(row));
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   SendDlgItemMessage(IDC_HOST_LIST, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
-  if (const auto host = host_from_list_row(wide_to_utf8(text.c_str()))) ShowAddress(*host);
+  if (const auto host = host_from_list_row(wide_to_utf8(text.c_str()))) show_host(m_hWnd, host_ids, *host);
   link_config.select_number = row;
   write_select_number();
-}
-
-void CTcpIpDialog::ShowAddress(const HostAddress& host) {
-  SendDlgItemMessage(IDC_HOST_ADDRESS, IPM_SETADDRESS, 0,
-                     static_cast<LPARAM>(MAKEIPADDRESS(host[0], host[1], host[2], host[3])));
 }
 
 BOOL CNoticeDialog::OnInitDialog() {

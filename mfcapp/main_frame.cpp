@@ -56,13 +56,13 @@ int CMainFrame::CommandState(UINT id) {
 bool CMainFrame::OnCommand(UINT id) {
   FrameFileUi file_ui(m_hWnd, m_pActiveView ? m_pActiveView->m_hWnd : m_hWnd);
   switch (id) {
-    case ID_FILE_NEW_SETTINGS: mfc::file_new(file_ui); return true;
+    case ID_FILE_NEW_SETTINGS: ::kyz::file_new(file_ui); return true;
     case ID_FILE_OPEN_SETTINGS: mfc::file_open(file_ui); return true;
     case ID_FILE_SAVE_SETTINGS: mfc::file_save(file_ui); return true;
     case ID_FILE_SAVE_SETTINGS_AS: mfc::file_save_as(file_ui); return true;
     case ID_APP_EXIT: ExitProgram(); return true;
-    case ID_INTERFACE: CInterfaceDialog(this).DoModal(); return true;
-    case ID_SERIAL_PORT: CSerialPortDialog(this).DoModal(); return true;
+    case ID_INTERFACE: run_interface_dialog(this); return true;
+    case ID_SERIAL_PORT: run_serial_port_dialog(this); return true;
     case ID_TCP_IP: OpenTcpIpDialog(); return true;
     case ID_READ_BACK: CNoticeDialog(IDD_MFC_READ_BACK, this, receiver_read_back).DoModal(); return true;
     case ID_APP_ABOUT: CNoticeDialog(IDD_ABOUTBOX, this).DoModal(); return true;

@@ -14,15 +14,15 @@ void file_new(FileCommandUi& ui) {
   ui.blank_file_name();
 }
 
-void file_open(FileCommandUi& ui) {
-  if (sequence_step != 0) return;
+bool file_open(FileCommandUi& ui) {
+  if (sequence_step != 0) return false;
   if (settings.modified == 1 &&
       !question_box("データを保存せずに別のファイルを開きますか？")) {
-    return;
+    return false;
   }
   const std::optional<std::string> path = ui.choose_open_path();
-  if (!path) return;
-  read_data_file(*path);  // reports "Can't file open" itself and then changes nothing
+  if (!path) return false;
+  return read_data_file(*path);  // reports "Can't file open" itself and then changes nothing
 }
 
 void file_save(FileCommandUi&) {

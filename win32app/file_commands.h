@@ -19,7 +19,8 @@ class FileCommandUi {
 };
 
 void file_new(FileCommandUi& ui);
-void file_open(FileCommandUi& ui);
+// True when a data file was read.
+bool file_open(FileCommandUi& ui);
 void file_save(FileCommandUi& ui);
 void file_save_as(FileCommandUi& ui);
 // Offers to save unsaved changes before the program ends; never cancels the exit.

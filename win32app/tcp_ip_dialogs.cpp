@@ -14,6 +14,7 @@
 #include "core/ui/win32/text_encoding.h"
 #include "win32app/dialog_registration.h"
 #include "win32app/dialogs.h"
+#include "win32app/host_list_controls.h"
 #include "win32app/resource_ids.h"
 #include "win32app/tcp_dialog_controls.h"
 
@@ -65,26 +66,17 @@ bool handle_common(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam, int 
 
 // ---- client
 
-void show_host(HWND dialog, const HostAddress& host) {
-  SendDlgItemMessageW(dialog, IDC_TCP_ADDRESS, IPM_SETADDRESS, 0,
-                      static_cast<LPARAM>(MAKEIPADDRESS(host[0], host[1], host[2], host[3])));
-}
-
-void append_host_row(HWND dialog, const HostAddress& host) {
-  const std::wstring row = utf8_to_wide(host_list_row(host));
-  SendDlgItemMessageW(dialog, IDC_TCP_HOST_LIST, LB_ADDSTRING, 0,
-                      reinterpret_cast<LPARAM>(row.c_str()));
-}
+constexpr HostListIds host_ids{IDC_TCP_ADDRESS, IDC_TCP_HOST_LIST};
 
 void open_client(HWND dialog) {
   register_settings_dialog(dialog);
   client_controls.attach(dialog);
   const int chosen = link_config.select_number;
   if (link_config.list_count != 0 && chosen >= 0 && chosen < link_config.list_count) {
-    show_host(dialog, link_config.host_list[static_cast<std::size_t>(chosen)]);
+    show_host(dialog, host_ids, link_config.host_list[static_cast<std::size_t>(chosen)]);
   }
   for (int n = 0; n < link_config.list_count && n < host_capacity; ++n) {
-    append_host_row(dialog, link_config.host_list[static_cast<std::size_t>(n)]);
+    append_host_row(dialog, host_ids, link_config.host_list[static_cast<std::size_t>(n)]);
   }
   SendDlgItemMessageW(dialog, IDC_TCP_CLIENT_PORT, EM_LIMITTEXT, port_text_limit, 0);
   SetDlgItemTextW(dialog, IDC_TCP_CLIENT_PORT, utf8_to_wide(link_config.port_number).c_str());
@@ -93,21 +85,6 @@ void open_client(HWND dialog) {
   } else {
     client_controls.disconnected();
   }
-}
-
-void add_shown_host(HWND dialog) {
-  DWORD packed = 0;
-  SendDlgItemMessageW(dialog, IDC_TCP_ADDRESS, IPM_GETADDRESS, 0,
-                      reinterpret_cast<LPARAM>(&packed));
-  const HostAddress host{static_cast<std::uint8_t>(FIRST_IPADDRESS(packed)),
-                         static_cast<std::uint8_t>(SECOND_IPADDRESS(packed)),
-                         static_cast<std::uint8_t>(THIRD_IPADDRESS(packed)),
-                         static_cast<std::uint8_t>(FOURTH_IPADDRESS(packed))};
-  if (!add_host(host)) {
-    warning_box("ホストリストは256件までです。これ以上追加できません。");
-    return;
-  }
-  append_host_row(dialog, host);
 }
 
 void delete_chosen_host(HWND dialog) {
@@ -122,12 +99,12 @@ void choose_host(HWND dialog) {
   if (row < 0 || row >= link_config.list_count) return;
   link_config.select_number = row;
   write_select_number();
-  show_host(dialog, link_config.host_list[static_cast<std::size_t>(row)]);
+  show_host(dialog, host_ids, link_config.host_list[static_cast<std::size_t>(row)]);
 }
 
 bool client_command(HWND dialog, int id, int notification) {
   switch (id) {
-    case IDC_TCP_ADD: add_shown_host(dialog); return true;
+    case IDC_TCP_ADD: add_shown_host(dialog, host_ids); return true;
     case IDC_TCP_DELETE: delete_chosen_host(dialog); return true;
     case IDC_TCP_HOST_LIST:
       if (notification == LBN_DBLCLK) choose_host(dialog);

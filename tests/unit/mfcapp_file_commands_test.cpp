@@ -57,7 +57,7 @@ TEST_F(MfcFileCommands, SaveNeedsAFileThatSaveAsNamed) {
   ASSERT_TRUE(read_data_file(a, written));
   EXPECT_EQ(written.scroll_speed[0], 3);
 
-  mfc::file_new(ui);  // no question: nothing unsaved; the name goes
+  kyz::file_new(ui);  // no question: nothing unsaved; the name goes
   EXPECT_TRUE(settings.data_file_path.empty());
   EXPECT_EQ(ui.blanked, 1);
   edit(1);
@@ -92,7 +92,7 @@ TEST_F(MfcFileCommands, ExitOffersTheSaveDialogForUnnamedSettingsAndNothingRunsD
 
   edit(1);
   sequence_step = 5;
-  mfc::file_new(ui);
+  kyz::file_new(ui);
   mfc::file_open(ui);
   mfc::file_save(ui);
   mfc::file_save_as(ui);
