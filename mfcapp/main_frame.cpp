@@ -95,7 +95,9 @@ void CMainFrame::OnClose() {
   ExitProgram();
 }
 
-void CMainFrame::OnTimer(UINT_PTR) { answer_watchdog(); }
+void CMainFrame::OnTimer(UINT_PTR id) {
+  if (id == watchdog_timer_id) answer_watchdog();
+}
 
 void CMainFrame::OnInitMenu(HMENU) { SetTimer(m_hWnd, watchdog_timer_id, watchdog_period_ms, nullptr); }
 

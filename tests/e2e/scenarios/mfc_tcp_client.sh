@@ -2,7 +2,8 @@
 # kyz424 on a Windows of major version 5 (winxp64) over TCP/IP: "TCP/IPの設定" opens,
 # shows the host list and the port; a host added shows as its row, deleting the first
 # row writes "list_count" and the position deleted as "select_no", a double click
-# chooses a host; it connects to the sign ("Socket 接続 OK") and switches its buttons; with
+# chooses a host; a refused connect shows "Socket 接続"; it connects to the sign
+# ("Socket 接続 OK") and switches its buttons; with
 # the sheet's "文字色の設定" page shown, its "設定" goes to the sign byte for byte and
 # the answer taken from the socket's receive notification is reported as "Socket ＯＫ";
 # leaving is refused while connected; "切断" reports "Socket 切断 OK" and OK writes
@@ -25,6 +26,10 @@ list-select 1073 0
 click 1076
 expect-list 1073 "127 .000 .000 .001" "127 .000 .000 .001"
 list-double-click 1073 1
+# Port 1 of 127.0.0.1 refuses: reported, and the next "接続" starts afresh.
+click 1078
+expect-box "Socket 接続" "Error" stop OK
+expect-enabled 1078 1
 type 1074 ${TCP_PORT}
 expect-enabled 1077 0
 click 1078
