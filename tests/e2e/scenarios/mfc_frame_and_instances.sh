@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # kyz424 under Wine's default Windows 10: the frame is 206 pixels high with the front
-# panel in its view (kept as out/mfc_frame_and_instances/kyz424.png), "TCP/IPの設定"
-# refuses with "このOSでは､動作しません！" and opens no dialog; a second start is refused
+# panel in its view (kept as out/mfc_frame_and_instances/kyz424.png); in TCP/IP mode the
+# menu's "RS-232Cの設定" is greyed and "TCP/IPの設定" refuses with
+# "このOSでは､動作しません！" and opens no dialog; a second start is refused
 # with "既に起動しています。"; with the program's own mutex held by another process the
 # start is refused with "2重起動はできません".
 source "$(dirname "$0")/../harness.sh"
@@ -11,7 +12,12 @@ expect-title "Information scroller"
 expect-window-height 206
 sleep 500
 save-client-origin ${OUT}/origin.txt
-menu 32779
+# Rows of "設定": KYZの設定, separator, インターフェイスの設定, RS-232Cの設定, TCP/IPの設定
+# (menus of another process cannot be read under Wine: the keyboard tells).
+keys alt right down down down enter
+expect-no-dialog "RS-232Cの設定" 1.5
+keys escape escape escape
+keys alt right down down down down enter
 expect-box "このOSでは､動作しません！" "Error" stop OK
 expect-no-dialog "TCP/IPの設定" 1
 start ${KYZ424_EXE}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # kyz424's interface and RS-232C dialogs act at once: started on TCP/IP (no port open),
 # choosing "RS-232C" opens COM1 with its reader, so the next "設定" reaches the sign and
-# its answer comes back; choosing "COM 2" (no device behind it) stops the reader and
+# its answer comes back; the menu then offers "RS-232Cの設定", where choosing "COM 2"
+# (no device behind it) stops the reader and
 # reopens at once, reporting each failing step in the error box, then writes "com_port".
 source "$(dirname "$0")/../harness.sh"
 serial_rig
@@ -29,7 +30,8 @@ expect-box "Success" "設定完了" none OK
 dialog "File Name "
 click 1
 expect-dialog-gone
-menu 32772
+# With RS-232C chosen, the menu's "RS-232Cの設定" (its fourth row) opens.
+keys alt right down down down enter
 dialog "RS-232Cの設定"
 expect-combo-text 1285 "COM 1"
 combo 1285 1
