@@ -2,8 +2,8 @@
 # kyz424's interface and RS-232C dialogs act at once: started on TCP/IP (no port open),
 # choosing "RS-232C" opens COM1 with its reader, so the next "設定" reaches the sign and
 # its answer comes back; the menu then offers "RS-232Cの設定", where choosing "COM 2"
-# (no device behind it) stops the reader and
-# reopens at once, reporting each failing step in the error box, then writes "com_port".
+# (no device behind it) stops the reader and reopens at once, reporting each failing
+# step in the error box, then writes "com_port".
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial
