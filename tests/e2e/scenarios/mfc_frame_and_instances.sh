@@ -20,6 +20,11 @@ keys escape escape escape
 keys alt right down down down down enter
 expect-box "このOSでは､動作しません！" "Error" stop OK
 expect-no-dialog "TCP/IPの設定" 1
+menu 57664
+dialog "KYZ424のﾊﾞｰｼﾞｮﾝ情報"
+save-screen ${OUT}/version.bmp
+click 1
+expect-dialog-gone
 start ${KYZ424_EXE}
 expect-box "既に起動しています。" "KYZ424" none OK
 expect-exit 10
@@ -29,6 +34,7 @@ STEPS
 import -window root "$OUT/kyz424.png"
 check_panel_pixels "$OUT/kyz424.png" "$OUT/origin.txt" 64,64,64
 check_file_name "$OUT/kyz424.png" "$OUT/origin.txt" blank
+convert "$OUT/version.bmp" "$OUT/version.png" && rm "$OUT/version.bmp"
 end_programs
 
 drive <<'STEPS'

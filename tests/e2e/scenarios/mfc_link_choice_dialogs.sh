@@ -3,7 +3,7 @@
 # choosing "RS-232C" opens COM1 with its reader, so the next "設定" reaches the sign and
 # its answer comes back; the menu then offers "RS-232Cの設定", where choosing "COM 2"
 # (no device behind it) stops the reader and reopens at once, reporting each failing
-# step in the error box, then writes "com_port".
+# step in the error box, then writes "com_port". Pictures: out/mfc_link_choice_dialogs/.
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial
@@ -15,6 +15,7 @@ configure_mfc Interface=1
 start_mfc_and_drive <<'STEPS'
 menu 32778
 dialog "インターフェイスの設定"
+save-screen ${OUT}/interface.bmp
 expect-combo-text 1286 "TCP/IP"
 combo 1286 0
 click 1
@@ -33,6 +34,7 @@ expect-dialog-gone
 # With RS-232C chosen, the menu's "RS-232Cの設定" (its fourth row) opens.
 keys alt right down down down enter
 dialog "RS-232Cの設定"
+save-screen ${OUT}/serial_port.bmp
 expect-combo-text 1285 "COM 1"
 combo 1285 1
 click 1
@@ -46,3 +48,4 @@ STEPS
 tr -d '\r' <"$MFC_INI" >"$OUT/KYZ424.INI"
 grep -qx Interface=0 "$OUT/KYZ424.INI"
 grep -qx com_port=1 "$OUT/KYZ424.INI"
+for picture in "$OUT"/*.bmp; do convert "$picture" "${picture%.bmp}.png" && rm "$picture"; done
