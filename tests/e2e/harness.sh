@@ -147,6 +147,13 @@ title_command() {
   printf '%s%02d%s' "$1" "$2" "$codes"
 }
 
+# corner_clicks N: N right clicks in the screen's top-left corner (the maintenance
+# shortcut's), one driver step a line.
+corner_clicks() {
+  local i
+  for ((i = 0; i < $1; i++)); do echo "right-click 5 5"; done
+}
+
 # drive: runs the driver script given on standard input.
 drive() {
   cat >"$OUT/steps.txt"

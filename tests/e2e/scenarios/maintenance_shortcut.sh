@@ -4,12 +4,6 @@
 source "$(dirname "$0")/../harness.sh"
 configure Interface=1
 
-# corner_clicks N: N right clicks in the corner, one driver step a line.
-corner_clicks() {
-  local i
-  for ((i = 0; i < $1; i++)); do echo "right-click 5 5"; done
-}
-
 start_and_drive <<STEPS
 $(corner_clicks 9)
 expect-no-dialog "設定項目の読み込み" 0.5

@@ -2,16 +2,17 @@
 # kyz424 under Wine's default Windows 10: the frame is 206 pixels high with the front
 # panel in its view (kept as out/mfc_frame_and_instances/kyz424.png); in TCP/IP mode the
 # menu's "RS-232Cの設定" is greyed and "TCP/IPの設定" refuses with
-# "このOSでは､動作しません！" and opens no dialog; a second start is refused
-# with "既に起動しています。"; with the program's own mutex held by another process the
+# "このOSでは､動作しません！" and opens no dialog; ten right clicks in a row in the
+# screen's corner open the read-back notice; a second start is refused with
+# "既に起動しています。"; with the program's own mutex held by another process the
 # start is refused with "2重起動はできません".
 source "$(dirname "$0")/../harness.sh"
 configure_mfc Interface=1
-start_mfc_and_drive <<'STEPS'
+start_mfc_and_drive <<STEPS
 expect-title "Information scroller"
 expect-window-height 206
 sleep 500
-save-client-origin ${OUT}/origin.txt
+save-client-origin \${OUT}/origin.txt
 # Rows of "設定": KYZの設定, separator, インターフェイスの設定, RS-232Cの設定, TCP/IPの設定
 # (menus of another process cannot be read under Wine: the keyboard tells).
 keys alt right down down down enter
@@ -22,10 +23,20 @@ expect-box "このOSでは､動作しません！" "Error" stop OK
 expect-no-dialog "TCP/IPの設定" 1
 menu 57664
 dialog "KYZ424のﾊﾞｰｼﾞｮﾝ情報"
-save-screen ${OUT}/version.bmp
+save-screen \${OUT}/version.bmp
 click 1
 expect-dialog-gone
-start ${KYZ424_EXE}
+# The maintenance shortcut: ten right clicks in a row in the corner; one on the panel
+# in between starts the count again.
+$(corner_clicks 5)
+right-click 300 100
+$(corner_clicks 9)
+expect-no-dialog "設定項目の読み込み" 0.5
+right-click 5 5
+dialog "設定項目の読み込み"
+click 2
+expect-dialog-gone
+start \${KYZ424_EXE}
 expect-box "既に起動しています。" "KYZ424" none OK
 expect-exit 10
 expect-running
