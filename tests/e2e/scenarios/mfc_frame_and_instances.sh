@@ -7,6 +7,8 @@
 # "既に起動しています。"; with the program's own mutex held by another process the
 # start is refused with "2重起動はできません".
 source "$(dirname "$0")/../harness.sh"
+# Wine's default, also when a scenario that chose another version was cut short.
+windows_version win10
 configure_mfc Interface=1
 start_mfc_and_drive <<STEPS
 expect-title "Information scroller"
