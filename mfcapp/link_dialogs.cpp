@@ -5,7 +5,6 @@
 #include "core/links/tcp_destination.h"
 #include "core/links/win32/serial_link.h"
 #include "core/protocol/reply_handlers.h"
-#include "core/ui/message_boxes.h"
 #include "core/ui/win32/text_encoding.h"
 #include "mfcapp/app_state.h"
 #include "mfcapp/client_socket.h"
