@@ -4,11 +4,11 @@
 
 #include "core/links/tcp_destination.h"
 #include "core/links/win32/serial_link.h"
-#include "core/protocol/reply_handlers.h"
 #include "core/ui/win32/text_encoding.h"
 #include "mfcapp/app_state.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
+#include "mfcapp/main_frame.h"
 #include "win32app/choice_lists.h"
 #include "win32app/host_list_controls.h"
 
@@ -20,13 +20,6 @@ constexpr std::array<const wchar_t*, 2> interface_rows{L"RS-232C", L"TCP/IP"};
 constexpr HostListIds host_ids{IDC_HOST_ADDRESS, IDC_HOST_LIST};
 constexpr std::array<const wchar_t*, 6> com_port_rows{L"COM 1", L"COM 2", L"COM 3",
                                                       L"COM 4", L"COM 5", L"COM 6"};
-
-// The port with its read thread, as at start-up.
-void start_serial_link() {
-  open_serial_port();
-  app_running = 1;
-  start_serial_reader(serial_reply_handler, app_running);
-}
 
 }  // namespace
 

@@ -1,7 +1,6 @@
 #include "mfcapp/main_frame.h"
 
 #include "core/links/win32/serial_link.h"
-#include "core/protocol/reply_handlers.h"
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
@@ -12,20 +11,28 @@
 #include "mfcapp/kyz424_resource_ids.h"
 #include "mfcapp/link_dialogs.h"
 #include "mfcapp/windows_version.h"
+#include "win32app/serial_line_handover.h"
 
 namespace kyz::mfc {
+
+void start_serial_link() {
+  open_serial_port();
+  app_running = 1;
+  // Reports "error creating read thread" itself; the program goes on without it. A line
+  // that comes before the frame exists has no command to answer and is dropped.
+  start_serial_reader(
+      [](std::string_view line) {
+        if (void* frame = serial_line_window.load()) post_serial_line(static_cast<HWND>(frame), line);
+      },
+      app_running);
+}
 
 CMainFrame::CMainFrame() {
   reset_settings();
   port_open = 0;
   settings.current_page = 0;
   load_configuration();
-  if (link_config.interface == interface_serial) {
-    open_serial_port();
-    app_running = 1;
-    // Reports "error creating read thread" itself; the program goes on without it.
-    start_serial_reader(serial_reply_handler, app_running);
-  }
+  if (link_config.interface == interface_serial) start_serial_link();
   app_running = 1;
 }
 
@@ -112,6 +119,9 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
   // A right click on the frame asks for the context menu when the button comes up, as
   // Windows' default handling does; Wine's would open the system menu instead, and the
   // shortcut's corner lies on the frame while the window sits at (0, 0).
+  if (message == WM_CREATE) serial_line_window = m_hWnd;
+  // Reply lines from the serial read thread are handled here, on the frame's thread.
+  if (handle_serial_line(message, lparam)) return 0;
   if (message == WM_NCRBUTTONDOWN) return 0;
   if (message == WM_NCRBUTTONUP) {
     SendMessageW(m_hWnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_hWnd), lparam);

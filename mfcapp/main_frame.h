@@ -12,6 +12,10 @@ inline constexpr wchar_t frame_class[] = L"KYZ424 Frame";
 inline constexpr UINT_PTR watchdog_timer_id = 1;
 inline constexpr UINT watchdog_period_ms = 500;
 
+// Opens the serial port named by com_port and starts its read thread, whose reply lines
+// the frame's thread handles. At start-up and when the link dialogs change the port.
+void start_serial_link();
+
 class CMainFrame final : public CFrameWnd {
  public:
   // Resets the settings, reads the configuration and, for RS-232C, opens the port and

@@ -96,14 +96,11 @@ signsim_on_serial() {
 }
 
 # signsim_on_tcp [OPTIONS...]: signsim as the sign's network adapter on a free port of
-# 127.0.0.1, which it tells in $TCP_PORT; its log is $OUT/signsim.log, the exact bytes
-# it received $RECEIVED.
+# 127.0.0.1, which it tells in $TCP_PORT; its log is $OUT/signsim.log.
 signsim_on_tcp() {
   require_signsim
-  RECEIVED="$OUT/received.bin"
-  : >"$RECEIVED"
   "$KYZ_SIGNSIM" --tcp-listen 0 --port-file "$OUT/signsim.port" --log "$OUT/signsim.log" \
-    --raw-log "$RECEIVED" "$@" >"$OUT/signsim.out" 2>&1 &
+    "$@" >"$OUT/signsim.out" 2>&1 &
   SIGNSIM_PID=$!
   wait_for_file "$OUT/signsim.port"
   TCP_PORT="$(cat "$OUT/signsim.port")"

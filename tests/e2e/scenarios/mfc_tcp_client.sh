@@ -9,7 +9,8 @@
 # leaving is refused while connected; "切断" reports "Socket 切断 OK" and OK writes
 # "port_no".
 source "$(dirname "$0")/../harness.sh"
-signsim_on_tcp
+RECEIVED="$OUT/received.bin"
+signsim_on_tcp --raw-log "$RECEIVED"
 windows_version winxp64
 configure_mfc Interface=1 list_count=2 ip00_0=10 ip00_1=0 ip00_2=0 ip00_3=5 \
   ip01_0=127 ip01_1=0 ip01_2=0 ip01_3=1 select_no=1 port_no=1
