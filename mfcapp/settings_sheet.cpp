@@ -14,6 +14,7 @@
 #include "win32app/page_group_table.h"
 #include "win32app/resource_ids.h"
 #include "win32app/schedule_editing.h"
+#include "win32app/timed_run.h"
 #include "win32app/title_editing.h"
 
 namespace kyz::mfc {
@@ -48,6 +49,12 @@ class CSharedPage : public CSharedTemplatePage {
  protected:
   const Entry& entry_;
 };
+
+// "全Page設定" of page 1: pages 1..32 in the stored form on timer 3, every 500 ms,
+// the page number in the step box; it stops at an error reply. Nothing is locked.
+constexpr TimedRun all_pages_run{3, 500, IDC_TITLE_STEP, IDC_TITLE_PROGRESS, page_count,
+                                 [] { return page_count; },
+                                 [](HWND, int step) { send_title_stored(step - 1); }, false};
 
 // Page 1: the text of each page, in the font "ＭＳ ゴシック" 16 pixels high, with the
 // input method switched on. Each edit stores the text at once; a text that is not
@@ -87,8 +94,17 @@ class CTitlePage final : public CSharedTemplatePage {
         return true;
       case IDC_TITLE_SHOW_ONLY: send_current_title(false); return true;
       case IDC_SEND: send_current_title(true); return true;
+      case IDC_TITLE_ALL_PAGES: start_timed_run(m_hWnd, all_pages_run); return true;
       default: return false;
     }
+  }
+  void OnTimer(UINT_PTR id) override {
+    if (id == all_pages_run.timer_id) timed_run_tick(m_hWnd, all_pages_run);
+  }
+  // The run ends with the page, when the sheet closes.
+  bool OnOtherMessage(UINT message, WPARAM, LPARAM) override {
+    if (message == WM_DESTROY) end_timed_run_with_dialog(m_hWnd, all_pages_run);
+    return false;
   }
 
  private:

@@ -4,9 +4,10 @@
 # takes one real edit and sends its command byte for byte, answered with "設定完了";
 # the group chosen on one page is the group the next page shows; "Sequence" sends PAS;
 # the clock page sends the time it was opened at; "外部" sends AME; a title goes out as
-# its JIS codes and keeps up to this edition's 225 bytes; a sequence box is stored as it
-# is clicked; the schedule's "AS" goes out in its day's place. Each page is kept as a
-# picture in out/mfc_sheet_pages/.
+# its JIS codes and keeps up to this edition's 225 bytes; "全Page設定" sends all 32
+# pages one by one without a box; a sequence box is stored as it is clicked; the
+# schedule's "AS" goes out in its day's place. Each page is kept as a picture in
+# out/mfc_sheet_pages/.
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial
@@ -125,6 +126,10 @@ for day in $(seq 31); do
   if [ "$day" = 15 ]; then pages+=0000AS00; else pages+=00000000; fi
 done
 export SCHEDULE="SDPT$pages"
+# "全Page設定": every page in the stored form, page 1 with its text, the others empty.
+ALL_PAGES="$TITLE"$'\r\n'
+for page in $(seq 2 32); do ALL_PAGES+="$(title_command CA "$page" "")"$'\r\n'; done
+export ALL_PAGES
 : >"$RECEIVED"
 LONG=$(printf 'あ%.0s' $(seq 113))
 drive <<STEPS
@@ -137,6 +142,9 @@ type 40022 "あい"
 click 40025
 expect-received-exactly \${RECEIVED} "\${TITLE}\r\n"
 expect-box "Success" "設定完了" none OK
+click 40026
+expect-received-exactly \${RECEIVED} "\${TITLE}\r\n\${ALL_PAGES}" 30
+expect-no-box 1
 type 40022 "$LONG"
 sheet-page "シ－ケンス・ページの設定"
 save-screen \${OUT}/sequence_pages.bmp
@@ -151,7 +159,7 @@ expect-combo-text 40151 "15"
 combo 1033 32
 expect-combo-text 1033 "AS"
 click 40026
-expect-received-exactly \${RECEIVED} "\${TITLE}\r\n\${SEQUENCE}\r\n\${SCHEDULE}\r\n"
+expect-received-exactly \${RECEIVED} "\${TITLE}\r\n\${ALL_PAGES}\${SEQUENCE}\r\n\${SCHEDULE}\r\n"
 expect-box "Success" "設定完了" none OK
 dialog "File Name "
 click 1
