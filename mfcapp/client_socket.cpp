@@ -3,6 +3,7 @@
 #include "core/links/win32/serial_link.h"
 #include "core/links/tcp_destination.h"
 #include "core/protocol/link_seam.h"
+#include "core/protocol/protocol_state.h"
 #include "core/protocol/reply_handlers.h"
 #include "core/settings/configuration.h"
 #include "core/ui/message_boxes.h"
@@ -51,7 +52,10 @@ void ClientSocket::Disconnect() {
 
 void ClientSocket::SendCommand(std::string_view text) {
   const std::string_view wire = text.substr(0, text.find('\0'));
-  if (Send(wire.data(), static_cast<int>(wire.size())) == SOCKET_ERROR) error_box("Socket 送信");
+  if (Send(wire.data(), static_cast<int>(wire.size())) == SOCKET_ERROR) {
+    send_failed = 1;
+    error_box("Socket 送信");
+  }
 }
 
 void ClientSocket::OnReceive(int error) {

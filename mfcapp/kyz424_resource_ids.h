@@ -26,7 +26,6 @@
 #define IDD_MFC_INTERFACE 129
 #define IDD_MFC_SERIAL_PORT 130
 #define IDD_MFC_TCP_IP 131
-#define IDD_MFC_READ_BACK 132
 
 // Interface and RS-232C dialogs.
 #define IDC_MFC_COM_PORT_LIST 1285

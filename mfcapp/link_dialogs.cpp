@@ -112,9 +112,4 @@ void CTcpIpDialog::ChooseHost() {
   write_select_number();
 }
 
-BOOL CNoticeDialog::OnInitDialog() {
-  if (receiver_kind_ != 0) client_socket.Register(m_hWnd, receiver_kind_);
-  return TRUE;
-}
-
 }  // namespace kyz::mfc

@@ -1,5 +1,5 @@
 // kyz424's dialogs of the settings menu that are not property pages: the interface,
-// the COM port, the TCP/IP client, the version and the read-back notice.
+// the COM port, the TCP/IP client and the version.
 #pragma once
 
 #include <span>
@@ -49,18 +49,10 @@ class CTcpIpDialog final : public CDialog {
   void ChooseHost();
 };
 
-// A dialog that only shows its template and closes: the version information, and the
-// read-back notice (which registers as the socket's receiver while it is open).
+// A dialog that only shows its template and closes: the version information.
 class CNoticeDialog final : public CDialog {
  public:
-  CNoticeDialog(UINT template_id, CWnd* parent, int receiver_kind = 0)
-      : CDialog(template_id, parent), receiver_kind_(receiver_kind) {}
-
- protected:
-  BOOL OnInitDialog() override;
-
- private:
-  int receiver_kind_;
+  CNoticeDialog(UINT template_id, CWnd* parent) : CDialog(template_id, parent) {}
 };
 
 }  // namespace kyz::mfc

@@ -10,6 +10,7 @@
 #include "mfcapp/frame_file_commands.h"
 #include "mfcapp/kyz424_resource_ids.h"
 #include "mfcapp/link_dialogs.h"
+#include "mfcapp/run_dialogs.h"
 #include "mfcapp/windows_version.h"
 #include "win32app/serial_line_handover.h"
 
@@ -71,9 +72,8 @@ bool CMainFrame::OnCommand(UINT id) {
     case ID_INTERFACE: run_interface_dialog(this); return true;
     case ID_SERIAL_PORT: run_serial_port_dialog(this); return true;
     case ID_TCP_IP: OpenTcpIpDialog(); return true;
-    case ID_READ_BACK: CNoticeDialog(IDD_MFC_READ_BACK, this, receiver_read_back).DoModal(); return true;
     case ID_APP_ABOUT: CNoticeDialog(IDD_ABOUTBOX, this).DoModal(); return true;
-    default: return false;  // the all-items send is not part of the program yet
+    default: return run_timed_run_dialog(this, id);  // "全項目の設定", "設定項目の読み込み"
   }
 }
 

@@ -1,14 +1,9 @@
 #include "win32app/run_dialogs.h"
 
-#include <string>
-#include <vector>
-
 #include "core/protocol/all_items.h"
-#include "core/protocol/readback.h"
-#include "core/protocol/send_path.h"
-#include "core/settings/configuration.h"
 #include "win32app/dialog_registration.h"
 #include "win32app/resource_ids.h"
+#include "win32app/run_steps.h"
 
 namespace kyz {
 namespace {
@@ -18,37 +13,15 @@ constexpr UINT_PTR all_items_timer = 5;
 constexpr UINT_PTR read_back_timer = 6;
 constexpr UINT all_items_fast_period_ms = 100;
 
-int all_items_step_count() { return all_items_last_step; }
-
-// Steps 1..32 send the titles and 34..53 the settings; step 33 sends nothing and
-// quickens the pace.
-void all_items_step_of_dialog(HWND dialog, int step) {
-  if (step == all_items_pause_step) {
-    SetTimer(dialog, all_items_timer, all_items_fast_period_ms, nullptr);
-  } else {
-    send_all_items_step(step);
-  }
-}
-
-// Over TCP/IP "RTSR" is asked a second time.
-std::vector<std::string> read_back_requests() {
-  return readback_requests(Edition::lx, link_config.interface != interface_serial);
-}
-
-int read_back_step_count() { return static_cast<int>(read_back_requests().size()); }
-
-void read_back_step(HWND, int step) {
-  send_command(read_back_requests()[static_cast<std::size_t>(step - 1)]);
-}
-
 constexpr RunDialog run_dialogs[] = {
     {IDM_ALL_ITEMS, IDD_ALL_ITEMS, L"全項目の設定 ", IDC_ALL_ITEMS_START,
      {all_items_timer, 500, IDC_ALL_ITEMS_STEP, IDC_ALL_ITEMS_PROGRESS, all_items_last_step,
-      all_items_step_count, all_items_step_of_dialog, true}},
+      all_items_step_count, perform_all_items_step, true, all_items_pause_step,
+      all_items_fast_period_ms}},
     // The progress range leaves room for a step that never comes.
     {IDM_READ_BACK, IDD_READ_BACK, L"設定項目の読み込み ", IDC_READ_BACK_START,
      {read_back_timer, 300, IDC_READ_BACK_STEP, IDC_READ_BACK_PROGRESS, 56,
-      read_back_step_count, read_back_step, true}},
+      read_back_step_count, perform_read_back_step, true}},
 };
 
 const RunDialog* table_entry(HWND dialog) {

@@ -71,12 +71,13 @@ void timed_run_tick(HWND dialog, const TimedRun& run) {
   }
   const int step = sequence_step;
   if (step <= run.step_count()) {
+    if (step == run.fast_from_step) SetTimer(dialog, run.timer_id, run.fast_period_ms, nullptr);
     step_in_progress = true;
     run.perform_step(dialog, step);
     step_in_progress = false;
     if (run_owner != dialog) return;  // the dialog ended while the step showed a box
     SetDlgItemTextW(dialog, run.step_box_id, std::to_wstring(step).c_str());
-    SendDlgItemMessageW(dialog, run.progress_id, PBM_STEPIT, 0, 0);
+    SendDlgItemMessageW(dialog, run.progress_id, PBM_SETPOS, static_cast<WPARAM>(step - run.progress_lag), 0);
     sequence_step = step + 1;
     return;
   }
@@ -86,7 +87,7 @@ void timed_run_tick(HWND dialog, const TimedRun& run) {
   // that answered nothing is reported as "No Connect" a few seconds after the run
   // instead of the run ending as if it had succeeded.
   answer_ticks = 0;
-  SetDlgItemTextW(dialog, run.step_box_id, L"  ");
+  SetDlgItemTextW(dialog, run.step_box_id, run.done_text);
   SendDlgItemMessageW(dialog, run.progress_id, PBM_SETPOS, 0, 0);
   if (run.ends_dialog) EndDialog(dialog, IDCANCEL);
 }

@@ -1,7 +1,7 @@
-// The timed runs of kyz424lx's dialogs: the all-items send, the maintenance read-back
-// and the title dialog's all-pages send. Each runs in its own modal dialog, paced by a
-// dialog timer, and all of them share sequence_step, sequence_busy and device_error, so
-// only one runs at a time.
+// The timed runs of both programs: the all-items send, the maintenance read-back and
+// the title's all-pages send. Each runs in its own modal dialog (or kyz424's title
+// page), paced by a dialog timer, and all of them share sequence_step, sequence_busy
+// and device_error, so only one runs at a time.
 //
 // Whatever ends a dialog ends its run: WM_DESTROY stops the timer and clears
 // sequence_step and sequence_busy, so no run is ever left half-way to block every later
@@ -23,6 +23,13 @@ struct TimedRun {
   // Performs step `step`, 1..step_count().
   void (*perform_step)(HWND dialog, int step);
   bool ends_dialog;    // the dialog ends itself once the run is complete
+  // From this step on the timer ticks every fast_period_ms; 0 keeps one pace.
+  int fast_from_step = 0;
+  UINT fast_period_ms = 0;
+  // The bar shows the step just performed less this many.
+  int progress_lag = 0;
+  // What the step box shows once the run is complete.
+  const wchar_t* done_text = L"  ";
 };
 
 // WM_INITDIALOG: the progress bar's range and step.

@@ -17,8 +17,8 @@ extern std::atomic<int> answer_ticks;     // watchdog ticks while an answer is d
 extern std::atomic<int> sequence_step;    // 0 = no timed sequence, else its next step
 extern std::atomic<int> sequence_busy;    // kyz424lx: a timed sequence runs (watchdog silent)
 extern std::atomic<int> device_error;     // the latest reply was an error reply
-// kyz424lx over TCP/IP: the latest command could not be sent or its answer never came
-// (the link has shown why). Cleared by every send_command; a timed run stops on it.
+// Over TCP/IP: the latest command could not be sent (kyz424lx: or its answer never
+// came); the link has shown why. Cleared by every send_command; a timed run stops on it.
 extern std::atomic<int> send_failed;
 
 // The TCP answer of kyz424lx: the latest read, NUL-terminated, and its length (0 or less

@@ -26,6 +26,8 @@ void send_command(std::string_view text) {
     return;
   }
   if (edition == Edition::mfc && !(links && links->tcp_connected())) {
+    // A timed run stops on it rather than showing this box at every later step.
+    send_failed = 1;
     error_box(not_connected_message);
     return;
   }

@@ -42,11 +42,13 @@ TEST_F(SendPath, Kyz424WithoutConnectionShowsTheErrorBoxAndSendsNothing) {
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, "Socket が接続されていません");
   EXPECT_EQ(boxes.boxes[0].kind, BoxKind::error);
+  EXPECT_EQ(send_failed, 1);  // a timed run stops at its next tick
 
   links.connected = true;
   send_command("TSA\r\n");
   EXPECT_EQ(links.socket.size(), 1u);
   EXPECT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(send_failed, 0);
 }
 
 TEST_F(SendPath, WithoutLinksNothingIsSentAndTcpIsNeverReady) {
