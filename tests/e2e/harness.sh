@@ -278,3 +278,14 @@ click 1
 expect-dialog-gone
 STEPS
 }
+
+# read_back_expected ORIGINAL EXPECTED: the data file a read-back after New brings back
+# from a sign given ORIGINAL: line 227, page_auto, back at New's 0 (the answer to "RP"
+# is not decoded); lines 352-355 and 480-483, the 32nd schedule row's pages and hours,
+# back at New's defaults (the schedule commands and replies carry 31 days).
+read_back_expected() {
+  awk 'NR == 227 { print "0\r"; next }
+       NR >= 352 && NR <= 355 { print "33\r"; next }
+       NR >= 480 && NR <= 483 { print 9 + 3 * (NR - 480) "\r"; next }
+       { print }' "$1" >"$2"
+}

@@ -17,12 +17,7 @@
 source "$(dirname "$0")/../harness.sh"
 cp "$KYZ_SOURCE/tests/data/every_field_lx.dat" "$OUT/original.dat"
 "$KYZ424CTL" commands "$OUT/original.dat" >"$OUT/commands.bin"
-# Line 227: page_auto, back at New's 0; lines 352-355 and 480-483: the 32nd schedule
-# row's pages and hours, back at New's defaults.
-awk 'NR == 227 { print "0\r"; next }
-     NR >= 352 && NR <= 355 { print "33\r"; next }
-     NR >= 480 && NR <= 483 { print 9 + 3 * (NR - 480) "\r"; next }
-     { print }' "$OUT/original.dat" >"$OUT/expected.dat"
+read_back_expected "$OUT/original.dat" "$OUT/expected.dat"
 
 # round_trip LINK CONNECT_STEPS READ_BACK_BOXES: the whole round trip once the program
 # runs; CONNECT_STEPS bring the link up.

@@ -20,12 +20,7 @@ configure_mfc Interface=1 list_count=1 ip00_0=127 ip00_1=0 ip00_2=0 ip00_3=1 sel
 cp "$KYZ_SOURCE/tests/data/every_field_lx.dat" "$OUT/original.dat"
 "$KYZ424CTL" commands --edition mfc "$OUT/original.dat" >"$OUT/commands.bin"
 "$KYZ424CTL" requests --edition mfc --tcp >"$OUT/requests.bin"
-# Line 227: page_auto, back at New's 0; lines 352-355 and 480-483: the 32nd schedule
-# row's pages and hours, back at New's defaults.
-awk 'NR == 227 { print "0\r"; next }
-     NR >= 352 && NR <= 355 { print "33\r"; next }
-     NR >= 480 && NR <= 483 { print 9 + 3 * (NR - 480) "\r"; next }
-     { print }' "$OUT/original.dat" >"$OUT/expected.dat"
+read_back_expected "$OUT/original.dat" "$OUT/expected.dat"
 
 start_mfc_and_drive <<STEPS
 menu 32779
