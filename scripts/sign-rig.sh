@@ -1,6 +1,8 @@
 # Sourced by scripts/run and scripts/bench after wine-vars.sh: signsim as the sign that
-# kyz424lx talks to, and the program's configuration in the prefix's Windows directory.
+# kyz424lx (or kyz424) talks to, and the program's configuration in the prefix's Windows
+# directory.
 #   $1  a scratch folder for the rig (pseudo-terminals, signsim's logs and files)
+#   $2  the program: kyz424lx (the default) or kyz424
 # The caller ends the Wine programs first, then calls rig_stop (the pty is the Wine
 # server's controlling terminal).
 RIG_DIR="$(mkdir -p "$1" && cd "$1" && pwd)"
@@ -8,7 +10,16 @@ RIG_TOP="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 SIGNSIM="$RIG_TOP/build/native/tools/signsim/signsim"
 KYZ424CTL="$RIG_TOP/build/native/tools/kyz424ctl/kyz424ctl"
 SAMPLE_DATA="$RIG_TOP/docs/sample/sample.dat"
-RIG_INI="$WINEPREFIX/drive_c/windows/kyz424lx.ini"
+# Each edition keeps its settings in its own ini, section and key names.
+if [ "${2:-kyz424lx}" = kyz424 ]; then
+  RIG_INI="$WINEPREFIX/drive_c/windows/KYZ424.INI"
+  RIG_SECTION=KYZ-424_Section
+  RIG_TCP_KEYS=(port_no select_no)
+else
+  RIG_INI="$WINEPREFIX/drive_c/windows/kyz424lx.ini"
+  RIG_SECTION=KYZ-424LX_Section
+  RIG_TCP_KEYS=(port_number select_number ClientServer=0)
+fi
 RIG_COM1="$WINEPREFIX/dosdevices/com1"
 RIG_SIGNSIM_PID=""
 RIG_SOCAT_PID=""
@@ -23,7 +34,7 @@ rig_configure() {
     cp "$RIG_INI" "$RIG_DIR/operator.ini"
   fi
   {
-    printf '[KYZ-424LX_Section]\r\n'
+    printf '[%s]\r\n' "$RIG_SECTION"
     local pair
     for pair in "$@"; do printf '%s\r\n' "$pair"; done
   } >"$RIG_INI"
@@ -78,8 +89,8 @@ rig_tcp() {
 
 # rig_tcp_configure: the program as TCP client with the adapter as its only host.
 rig_tcp_configure() {
-  rig_configure Interface=1 ClientServer=0 "port_number=$SIGN_PORT" select_number=0 \
-    list_count=1 ip00_0=127 ip00_1=0 ip00_2=0 ip00_3=1
+  rig_configure Interface=1 "${RIG_TCP_KEYS[0]}=$SIGN_PORT" "${RIG_TCP_KEYS[1]}=0" \
+    "${RIG_TCP_KEYS[@]:2}" list_count=1 ip00_0=127 ip00_1=0 ip00_2=0 ip00_3=1
 }
 
 # rig_adapters N PORT [OPTIONS...]: N signsim adapters that keep trying to connect to

@@ -4,11 +4,12 @@
 # (those of docs/sample/sample.dat) into the dialogs; the scroll-speed dialog's "設定"
 # reaches the sign over COM1 and brings "設定完了"; and the screenshot of the main window
 # is saved. With --tcp, "接続" in the TCP/IP dialog connects to the demo sign at once and
-# the read-back brings the same values over the network.
+# the read-back brings the same values over the network. With --program kyz424, a sheet
+# page's "設定" reaches the demo sign over COM1 and brings "設定完了".
 set -euo pipefail
 top="$(cd "$(dirname "$0")/../.." && pwd)"
 out="$top/build/release-checks/run_command_demo"
-rm -rf "$out" "$top/build/kyz424lx.png"
+rm -rf "$out" "$top/build/kyz424lx.png" "$top/build/kyz424.png"
 mkdir -p "$out"
 # read_back_steps BOXES: the read-back, ended by BOXES "読み込み完了" boxes (over TCP/IP
 # the last request is asked twice), then the sample's values in two dialogs: page 1's
@@ -58,4 +59,19 @@ expect-dialog-gone
 STEPS
 read_back_steps 2 >>"$out/tcp_steps.txt"
 env -u DISPLAY bash "$top/scripts/run" --tcp --drive "$out/tcp_steps.txt"
+cat >"$out/kyz424_steps.txt" <<STEPS
+expect-no-box 2
+menu 32771
+dialog "File Name "
+sheet-page "スクロール・スピードの設定"
+click 40025
+expect-received $top/build/run/sign/received.bin "PTSS"
+expect-box "Success" "設定完了" none OK
+dialog "File Name "
+click 2
+expect-dialog-gone
+STEPS
+env -u DISPLAY bash "$top/scripts/run" --program kyz424 --drive "$out/kyz424_steps.txt"
+[ -s "$top/build/kyz424.png" ] || { echo "no screenshot at build/kyz424.png"; exit 1; }
+cp "$top/build/kyz424.png" "$out/"
 echo "run command with the demo sign: passed"
