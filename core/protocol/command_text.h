@@ -1,8 +1,9 @@
 // The frame every command shares: a mnemonic, fixed-width parameters, CR LF.
 //
 // Numbers are decimal with leading zeros and exactly as many digits as the field has;
-// the encodings below write no range check, so a value out of range gives the same
-// characters the sign has always received for it.
+// the encodings below make no range check: a value out of range is written as the digit
+// arithmetic gives it ('0' + value / 10, '0' + value % 10), which is what the sign
+// is sent for it.
 #pragma once
 
 #include <cstddef>
