@@ -5,6 +5,8 @@
 # VERSIONINFO with its own version. A file missing from the zip or a DLL the static
 # build forgot fails here.
 set -euo pipefail
+# A command that stops the check says which one it was.
+trap 'echo "${BASH_SOURCE[0]##*/}: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 top="$(cd "$(dirname "$0")/../.." && pwd)"
 "$top/scripts/build" win gui_driver >/dev/null
 zip="$(bash "$top/scripts/package" | tail -n 1)"

@@ -7,6 +7,8 @@
 # the read-back brings the same values over the network. With --program kyz424, a sheet
 # page's "設定" reaches the demo sign over COM1 and brings "設定完了".
 set -euo pipefail
+# A command that stops the check says which one it was.
+trap 'echo "${BASH_SOURCE[0]##*/}: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 top="$(cd "$(dirname "$0")/../.." && pwd)"
 out="$top/build/release-checks/run_command_demo"
 rm -rf "$out" "$top/build/kyz424lx.png" "$top/build/kyz424.png"
