@@ -30,7 +30,7 @@ std::optional<std::string> FrameFileUi::choose_save_path() {
                                    OFN_OVERWRITEPROMPT, true});
 }
 
-void FrameFileUi::blank_file_name() { ::kyz::blank_file_name(view_); }
+void FrameFileUi::repaint_file_name() { ::kyz::repaint_file_name(view_); }
 
 // The same questions as kyz424lx's Open; a file read becomes the file Save writes to.
 void file_open(FileCommandUi& ui) {
@@ -50,6 +50,7 @@ void file_save_as(FileCommandUi& ui) {
   if (!write_data_file(*path)) return;
   settings.data_file_path = *path;
   file_opened = 1;
+  ui.repaint_file_name();
 }
 
 void exit_prompt(FileCommandUi& ui) {

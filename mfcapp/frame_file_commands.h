@@ -22,7 +22,7 @@ class FrameFileUi final : public FileCommandUi {
   FrameFileUi(HWND frame, HWND view) : frame_(frame), view_(view) {}
   std::optional<std::string> choose_open_path() override;
   std::optional<std::string> choose_save_path() override;
-  void blank_file_name() override;
+  void repaint_file_name() override;
 
  private:
   HWND frame_;

@@ -11,7 +11,7 @@ void file_new(FileCommandUi& ui) {
   if (sequence_step != 0) return;  // a timed sequence is using the record
   if (settings.modified == 1 && !question_box("データを保存せずに新規作成しますか？")) return;
   reset_settings();
-  ui.blank_file_name();
+  ui.repaint_file_name();
 }
 
 bool file_open(FileCommandUi& ui) {
@@ -22,7 +22,10 @@ bool file_open(FileCommandUi& ui) {
   }
   const std::optional<std::string> path = ui.choose_open_path();
   if (!path) return false;
-  return read_data_file(*path);  // reports "Can't file open" itself and then changes nothing
+  // read_data_file reports "Can't file open" itself and then changes nothing.
+  if (!read_data_file(*path)) return false;
+  ui.repaint_file_name();
+  return true;
 }
 
 void file_save(FileCommandUi&) {
@@ -37,7 +40,9 @@ void file_save_as(FileCommandUi& ui) {
   const std::optional<std::string> path = ui.choose_save_path();
   if (!path) return;
   // The name becomes the current file only once the file has been written.
-  if (write_data_file(*path)) settings.data_file_path = *path;
+  if (!write_data_file(*path)) return;
+  settings.data_file_path = *path;
+  ui.repaint_file_name();
 }
 
 void exit_prompt(FileCommandUi& ui) {

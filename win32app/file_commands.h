@@ -14,8 +14,8 @@ class FileCommandUi {
   // The path the operator chose (UTF-8), or nothing when the dialog was cancelled.
   virtual std::optional<std::string> choose_open_path() = 0;
   virtual std::optional<std::string> choose_save_path() = 0;
-  // Blanks out the file name shown on the front panel.
-  virtual void blank_file_name() = 0;
+  // Shows the record's current file name on the front panel.
+  virtual void repaint_file_name() = 0;
 };
 
 void file_new(FileCommandUi& ui);

@@ -60,9 +60,9 @@ void feet(HDC dc) {
 
 }  // namespace
 
-// The record no longer names a file: the panel's lowest line, from the file name down to
-// the window's edge, is painted again at once, so no part of a long path stays behind.
-void blank_file_name(HWND window) {
+// The panel's lowest line, from the file name down to the window's edge, is painted again
+// at once, so no part of a longer earlier path stays behind.
+void repaint_file_name(HWND window) {
   RECT line;
   GetClientRect(window, &line);
   line.top = file_name_y;

@@ -11,9 +11,9 @@ namespace kyz {
 inline constexpr int file_name_x = 150;
 inline constexpr int file_name_y = 132;
 
-// Paints the panel's file name line of `window` again at once, after New has emptied
-// the record's file name.
-void blank_file_name(HWND window);
+// Paints the panel's file name line of `window` again at once, whenever the record's
+// file name has changed (New, Open, Save As).
+void repaint_file_name(HWND window);
 
 // How the shapes are drawn: kyz424lx outlines each shape in its own colour; kyz424
 // fills them without an outline and draws the two feet in the stock dark grey with a

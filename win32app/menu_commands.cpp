@@ -26,7 +26,7 @@ class MainWindowFileUi final : public FileCommandUi {
   explicit MainWindowFileUi(HWND window) : window_(window) {}
   std::optional<std::string> choose_open_path() override { return show_open_dialog(window_); }
   std::optional<std::string> choose_save_path() override { return show_save_dialog(window_); }
-  void blank_file_name() override { ::kyz::blank_file_name(window_); }
+  void repaint_file_name() override { ::kyz::repaint_file_name(window_); }
 
  private:
   HWND window_;

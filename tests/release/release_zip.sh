@@ -21,7 +21,7 @@ mkdir -p "$root"
 "$top/scripts/wine-env" start "$root/wine"
 finish() {
   "$top/scripts/wine-env" stop "$root/wine"
-  rm -rf "$root/wine/prefix"
+  rm -rf "$root/wine/prefix" "$root/wine/prefix.ready"
 }
 trap finish EXIT
 source "$top/scripts/wine-vars.sh" "$root/wine"

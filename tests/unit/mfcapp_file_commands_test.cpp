@@ -49,6 +49,7 @@ TEST_F(MfcFileCommands, SaveNeedsAFileThatSaveAsNamed) {
   EXPECT_EQ(settings.data_file_path, a);
   EXPECT_EQ(file_opened, 1);
   EXPECT_EQ(settings.modified, 0);
+  EXPECT_EQ(ui.repainted, 1);
 
   edit(3);
   mfc::file_save(ui);  // the same file, without a dialog
@@ -59,7 +60,7 @@ TEST_F(MfcFileCommands, SaveNeedsAFileThatSaveAsNamed) {
 
   kyz::file_new(ui);  // no question: nothing unsaved; the name goes
   EXPECT_TRUE(settings.data_file_path.empty());
-  EXPECT_EQ(ui.blanked, 1);
+  EXPECT_EQ(ui.repainted, 2);
   edit(1);
   mfc::file_save(ui);
   EXPECT_EQ(ui.save_dialogs, 1);
@@ -96,7 +97,7 @@ TEST_F(MfcFileCommands, ExitOffersTheSaveDialogForUnnamedSettingsAndNothingRunsD
   mfc::file_open(ui);
   mfc::file_save(ui);
   mfc::file_save_as(ui);
-  EXPECT_EQ(ui.open_dialogs + ui.save_dialogs + ui.blanked, 1);
+  EXPECT_EQ(ui.open_dialogs + ui.save_dialogs + ui.repainted, 2);  // the exit's Save As
   EXPECT_EQ(settings.modified, 1);
 }
 

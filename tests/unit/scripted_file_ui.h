@@ -21,12 +21,12 @@ class ScriptedFileUi final : public FileCommandUi {
     ++save_dialogs;
     return next();
   }
-  void blank_file_name() override { ++blanked; }
+  void repaint_file_name() override { ++repainted; }
 
   std::deque<std::optional<std::string>> answers;
   int open_dialogs = 0;
   int save_dialogs = 0;
-  int blanked = 0;
+  int repainted = 0;
 
  private:
   std::optional<std::string> next() {

@@ -65,7 +65,7 @@ TEST_F(FileCommands, NewAnsweredNoKeepsRecordModifiedAndName) {
   EXPECT_EQ(boxes.boxes[0].kind, BoxKind::question);
   EXPECT_EQ(boxes.boxes[0].caption, "KYZ-424LX");
   EXPECT_EQ(settings, before);
-  EXPECT_EQ(ui.blanked, 0);
+  EXPECT_EQ(ui.repainted, 0);
 }
 
 TEST_F(FileCommands, NewAnsweredYesOrWithoutChangesResetsAndBlanksTheName) {
@@ -76,12 +76,12 @@ TEST_F(FileCommands, NewAnsweredYesOrWithoutChangesResetsAndBlanksTheName) {
   EXPECT_EQ(settings.scroll_speed[2], 2);
   EXPECT_EQ(settings.modified, 0);
   EXPECT_TRUE(settings.data_file_path.empty());
-  EXPECT_EQ(ui.blanked, 1);
+  EXPECT_EQ(ui.repainted, 1);
 
   boxes.boxes.clear();
   file_new(ui);  // nothing unsaved: no question
   EXPECT_TRUE(boxes.boxes.empty());
-  EXPECT_EQ(ui.blanked, 2);
+  EXPECT_EQ(ui.repainted, 2);
 }
 
 TEST_F(FileCommands, OpenAsksAboutChangesThenReadsTheChosenFile) {
@@ -105,6 +105,7 @@ TEST_F(FileCommands, OpenAsksAboutChangesThenReadsTheChosenFile) {
   EXPECT_EQ(settings.scroll_speed[2], 2);
   EXPECT_EQ(settings.data_file_path, path);
   EXPECT_EQ(settings.modified, 0);
+  EXPECT_EQ(ui.repainted, 1);  // the panel shows the new name at once
 }
 
 TEST_F(FileCommands, OpenOfAMissingFileOrACancelChangesNothing) {
@@ -116,6 +117,7 @@ TEST_F(FileCommands, OpenOfAMissingFileOrACancelChangesNothing) {
   EXPECT_EQ(texts(), std::vector<std::string>{"Can't file open"});
   EXPECT_EQ(boxes.boxes[0].kind, BoxKind::warning);
   EXPECT_EQ(settings.data_file_path, folder.file("current.dat"));
+  EXPECT_EQ(ui.repainted, 0);
 }
 
 TEST_F(FileCommands, SaveWithoutAFileSaysSoAndWritesNothing) {
@@ -135,6 +137,7 @@ TEST_F(FileCommands, SaveAsWritesTheFileAndMakesItCurrentThenSaveReusesIt) {
   EXPECT_TRUE(boxes.boxes.empty());
   EXPECT_EQ(settings.data_file_path, path);
   EXPECT_EQ(settings.modified, 0);
+  EXPECT_EQ(ui.repainted, 1);
   EXPECT_EQ(test::read_bytes(path), format_data_file(settings));
 
   settings.char_color[0] = 3;
