@@ -39,6 +39,7 @@ case "$case_name" in
   tcp_disconnect_idle)   rig=none;    test=TcpClientTest.DisconnectWhileNotConnectedDoesNothing; sim=""; limit=60 ;;
   server_three)          rig=server;  test=TcpServerTest.AdaptersAreListedInSlotOrderAndTheChosenRowGetsTheCommand; sim="--adapters 3 --adapter-tag"; limit=90 ;;
   server_full)           rig=server;  test=TcpServerTest.HoldsNinetySixAdaptersAndClosesTheNextAtOnce; sim="--adapters 97"; limit=120 ;;
+  server_queued)         rig=server;  test=TcpServerTest.OneAcceptNotificationListsEveryWaitingAdapter; sim="--adapters 3"; limit=90 ;;
   server_destination_gone) rig=server; test=TcpServerTest.DestinationThatDisconnectedMakesTheNextSendFail; sim="--adapters 3 --adapter-tag --close-after 1 --fault-channel 2"; limit=90 ;;
   server_last_gone)      rig=server;  test=TcpServerTest.LastAdapterLeavingEmptiesTheListAndTheDestinationBox; sim="--adapters 1 --close-after 1"; limit=90 ;;
   server_bind_retry)     rig=refused; test=TcpServerTest.StartThatCouldNotBindIsRetriedOnAnotherPort; sim=""; limit=60 ;;

@@ -64,6 +64,34 @@ TEST_F(TcpServerTest, HoldsNinetySixAdaptersAndClosesTheNextAtOnce) {
   EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
 }
 
+// Adapters that connect while the program is busy wait in the listening socket's queue;
+// a single accept notification must list them all, since no second one need come.
+TEST_F(TcpServerTest, OneAcceptNotificationListsEveryWaitingAdapter) {
+  ASSERT_EQ(tcp_listen(), 1);
+  rig::announce_listening();
+  const auto connected = [] {
+    const std::string log = rig::sign_log();
+    int n = 0;
+    for (auto at = log.find("connected to"); at != std::string::npos;
+         at = log.find("connected to", at + 1)) {
+      ++n;
+    }
+    return n;
+  };
+  for (int waited = 0; connected() < 3 && waited < 20000; waited += 50) Sleep(50);
+  ASSERT_EQ(connected(), 3);  // connected: each waits in the queue until accepted
+  MSG m;
+  while (PeekMessageW(&m, window_.handle(), SOCKET_EVENT_MESSAGE, SOCKET_EVENT_MESSAGE,
+                      PM_REMOVE)) {
+  }
+  accept_client();
+  EXPECT_EQ(count_clients(), 3);
+  EXPECT_EQ(window_.list_rows, std::vector<std::string>(3, "127.0.0.1"));
+  accept_client();  // a notification left over for a connection already taken
+  EXPECT_EQ(count_clients(), 3);
+  EXPECT_TRUE(boxes_.boxes().empty()) << ::testing::PrintToString(boxes_.texts());
+}
+
 TEST_F(TcpServerTest, DestinationThatDisconnectedMakesTheNextSendFail) {
   // Adapter 2 closes its connection after answering its first command.
   listen_for_adapters(3);

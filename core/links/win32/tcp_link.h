@@ -55,7 +55,7 @@ void end_closed_client_link();
 
 // Server: starts listening on port_number. 1 = listening (also when it already was).
 int tcp_listen();
-// Accepts a pending adapter into the lowest free slot of the client table.
+// Accepts every waiting adapter into the lowest free slots of the client table.
 void accept_client();
 // Tells the server dialog the adapters of the table and the chosen destination.
 void refresh_client_list();

@@ -25,6 +25,32 @@ int stop_listening(SOCKET socket) {
   return 0;
 }
 
+enum class AcceptResult { listed, turned_away, nothing_waiting, failed };
+
+// Takes one waiting connection into the lowest free slot of the client table.
+AcceptResult accept_one() {
+  const int slot = client_table.lowest_free_slot();
+  sockaddr_in from{};
+  int from_length = sizeof from;
+  SOCKET s = accept(link_socket, reinterpret_cast<sockaddr*>(&from), &from_length);
+  if (s == INVALID_SOCKET) {
+    // Nothing waits (any more): a notification for a connection already taken.
+    if (WSAGetLastError() == WSAEWOULDBLOCK) return AcceptResult::nothing_waiting;
+    report_socket_error("WINSOCK.DLLの accept() からのエラー。[%d]");
+    return AcceptResult::failed;
+  }
+  if (slot == 0) {  // the table is full: the 97th adapter is turned away at once
+    closesocket(s);
+    return AcceptResult::turned_away;
+  }
+  if (!register_socket_events(s, adapter_socket_events)) {
+    closesocket(s);
+    return AcceptResult::failed;
+  }
+  client_table.store(slot, static_cast<SocketHandle>(s), inet_ntoa(from.sin_addr));
+  return AcceptResult::listed;
+}
+
 }  // namespace
 
 int tcp_listen() {
@@ -54,28 +80,17 @@ int tcp_listen() {
   return 1;
 }
 
+// One accept notification can stand for several adapters that connected at once, and
+// no further notification need follow for the others: every waiting connection is taken
+// now, so that none of them waits unlisted.
 void accept_client() {
-  const int slot = client_table.lowest_free_slot();
-  sockaddr_in from{};
-  int from_length = sizeof from;
-  SOCKET s = accept(link_socket, reinterpret_cast<sockaddr*>(&from), &from_length);
-  if (s == INVALID_SOCKET) {
-    // A second accept notification for a connection already taken: nothing to report.
-    if (WSAGetLastError() != WSAEWOULDBLOCK) {
-      report_socket_error("WINSOCK.DLLの accept() からのエラー。[%d]");
-    }
-    return;
+  bool listed = false;
+  for (;;) {
+    const AcceptResult result = accept_one();
+    if (result == AcceptResult::listed) listed = true;
+    if (result == AcceptResult::nothing_waiting || result == AcceptResult::failed) break;
   }
-  if (slot == 0) {  // the table is full: the 97th adapter is turned away at once
-    closesocket(s);
-    return;
-  }
-  if (!register_socket_events(s, adapter_socket_events)) {
-    closesocket(s);
-    return;
-  }
-  client_table.store(slot, static_cast<SocketHandle>(s), inet_ntoa(from.sin_addr));
-  refresh_client_list();
+  if (listed) refresh_client_list();
 }
 
 void refresh_client_list() {
