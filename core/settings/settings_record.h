@@ -35,7 +35,8 @@ inline constexpr std::size_t lx_title_capacity = 199;
 inline constexpr std::size_t mfc_title_capacity = 225;
 std::size_t title_capacity();
 
-// kyz424lx keeps the data file's path in a 64-byte field.
+// The 63 bytes a 64-byte path field holds. The record keeps longer paths whole, so that
+// Save writes to the file the operator chose, however deep its folder.
 inline constexpr std::size_t data_file_path_capacity = 63;
 
 template <typename T>

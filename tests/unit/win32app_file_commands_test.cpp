@@ -158,7 +158,7 @@ TEST_F(FileCommands, SaveAsIntoAMissingFolderKeepsNameAndChanges) {
   EXPECT_EQ(settings.modified, 1);
 }
 
-TEST_F(FileCommands, SaveAsAcceptsPathsLongerThanTheOldFieldHeld) {
+TEST_F(FileCommands, SaveAsKeepsAPathLongerThanTheSixtyFourByteField) {
   const std::string path = folder.file(std::string(120, 'n') + ".dat");
   ASSERT_GT(path.size(), data_file_path_capacity);
   ui.answers = {path};
