@@ -85,11 +85,16 @@ int tcp_listen() {
 // now, so that none of them waits unlisted.
 void accept_client() {
   bool listed = false;
-  for (;;) {
-    const AcceptResult result = accept_one();
+  AcceptResult result;
+  do {
+    result = accept_one();
     if (result == AcceptResult::listed) listed = true;
-    if (result == AcceptResult::nothing_waiting || result == AcceptResult::failed) break;
-  }
+  } while (result == AcceptResult::listed || result == AcceptResult::turned_away);
+  // Registering the listening socket again asks for a new notification if a connection
+  // is waiting by now. Without it, under Wine, a connection that arrived while the others
+  // were being taken was at times never announced, and it and every later one waited
+  // unlisted.
+  if (result == AcceptResult::nothing_waiting) register_socket_events(link_socket, listening_socket_events);
   if (listed) refresh_client_list();
 }
 
