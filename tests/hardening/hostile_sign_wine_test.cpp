@@ -22,15 +22,8 @@
 namespace kyz {
 namespace {
 
+using rig::count_in_sign_log;
 using rig::pump_until;
-
-// How often the sign's log shows `text` (the log escapes CR and LF).
-int count_in_sign_log(const std::string& text) {
-  const std::string log = rig::sign_log();
-  int n = 0;
-  for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
-  return n;
-}
 
 class HostileSerialSign : public ::testing::Test {
  protected:

@@ -171,6 +171,13 @@ void announce_listening() { write_unix_file(env("KYZ_LINK_READY"), "listening\n"
 
 std::string sign_log() { return read_unix_file(env("KYZ_LINK_LOG")); }
 
+int count_in_sign_log(const std::string& text) {
+  const std::string log = sign_log();
+  int n = 0;
+  for (std::size_t at = log.find(text); at != std::string::npos; at = log.find(text, at + 1)) ++n;
+  return n;
+}
+
 std::string env(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";

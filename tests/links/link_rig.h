@@ -108,6 +108,8 @@ void connect_to_sign(const BoxLog& boxes);
 void announce_listening();
 // The sign simulator's log (KYZ_LINK_LOG); it shows CR and LF escaped.
 std::string sign_log();
+// How often the sign simulator's log shows `text`.
+int count_in_sign_log(const std::string& text);
 
 // An environment variable the test script sets; empty when absent.
 std::string env(const char* name);

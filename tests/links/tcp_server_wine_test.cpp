@@ -69,15 +69,7 @@ TEST_F(TcpServerTest, HoldsNinetySixAdaptersAndClosesTheNextAtOnce) {
 TEST_F(TcpServerTest, OneAcceptNotificationListsEveryWaitingAdapter) {
   ASSERT_EQ(tcp_listen(), 1);
   rig::announce_listening();
-  const auto connected = [] {
-    const std::string log = rig::sign_log();
-    int n = 0;
-    for (auto at = log.find("connected to"); at != std::string::npos;
-         at = log.find("connected to", at + 1)) {
-      ++n;
-    }
-    return n;
-  };
+  const auto connected = [] { return rig::count_in_sign_log("connected to"); };
   for (int waited = 0; connected() < 3 && waited < 20000; waited += 50) Sleep(50);
   ASSERT_EQ(connected(), 3);  // connected: each waits in the queue until accepted
   MSG m;
