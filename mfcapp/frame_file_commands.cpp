@@ -6,9 +6,9 @@
 #include "core/settings/data_file.h"
 #include "core/settings/settings_record.h"
 #include "core/ui/message_boxes.h"
+#include "dialogs/file_dialogs.h"
+#include "dialogs/front_panel.h"
 #include "mfcapp/app_state.h"
-#include "win32app/file_dialogs.h"
-#include "win32app/front_panel.h"
 
 namespace kyz::mfc {
 

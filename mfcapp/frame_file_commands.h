@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "win32app/file_commands.h"
+#include "dialogs/file_commands.h"
 
 namespace kyz::mfc {
 

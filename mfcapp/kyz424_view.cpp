@@ -2,9 +2,9 @@
 
 #include "core/settings/settings_record.h"
 #include "core/ui/win32/text_encoding.h"
+#include "dialogs/front_panel.h"
 #include "mfcapp/kyz424_resource_ids.h"
 #include "mfcapp/settings_sheet.h"
-#include "win32app/front_panel.h"
 
 namespace kyz::mfc {
 

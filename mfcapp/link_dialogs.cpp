@@ -5,12 +5,12 @@
 #include "core/links/tcp_destination.h"
 #include "core/links/win32/serial_link.h"
 #include "core/ui/win32/text_encoding.h"
+#include "dialogs/choice_lists.h"
+#include "dialogs/host_list_controls.h"
 #include "mfcapp/app_state.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
 #include "mfcapp/main_frame.h"
-#include "win32app/choice_lists.h"
-#include "win32app/host_list_controls.h"
 
 namespace kyz::mfc {
 

@@ -5,6 +5,7 @@
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
 #include "core/ui/message_boxes.h"
+#include "dialogs/serial_line_handover.h"
 #include "mfcapp/app_state.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/frame_file_commands.h"
@@ -12,7 +13,6 @@
 #include "mfcapp/link_dialogs.h"
 #include "mfcapp/run_dialogs.h"
 #include "mfcapp/windows_version.h"
-#include "win32app/serial_line_handover.h"
 
 namespace kyz::mfc {
 

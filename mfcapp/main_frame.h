@@ -2,8 +2,8 @@
 // in its view, the settings menu, the answer watchdog and the maintenance shortcut.
 #pragma once
 
+#include "dialogs/corner_clicks.h"
 #include "framework/framework.h"
-#include "win32app/corner_clicks.h"
 
 namespace kyz::mfc {
 

@@ -1,11 +1,11 @@
 #include "mfcapp/run_dialogs.h"
 
 #include "core/protocol/all_items.h"
+#include "dialogs/resource_ids.h"
+#include "dialogs/run_steps.h"
+#include "dialogs/timed_run.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
-#include "win32app/resource_ids.h"
-#include "win32app/run_steps.h"
-#include "win32app/timed_run.h"
 
 namespace kyz::mfc {
 namespace {

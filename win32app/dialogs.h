@@ -20,7 +20,6 @@ INT_PTR CALLBACK tcp_server_dialog_procedure(HWND dialog, UINT message, WPARAM w
 
 // The title dialog: page texts, sent one page at a time.
 extern const DLGPROC title_dialog_procedure;
-extern const DLGPROC schedule_dialog_procedure;
 extern const DLGPROC sequence_page_dialog_procedure;
 
 }  // namespace kyz

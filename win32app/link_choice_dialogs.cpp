@@ -4,10 +4,10 @@
 
 #include "core/protocol/link_seam.h"
 #include "core/settings/configuration.h"
-#include "win32app/choice_lists.h"
-#include "win32app/dialog_closing.h"
+#include "dialogs/choice_lists.h"
+#include "dialogs/dialog_closing.h"
+#include "dialogs/resource_ids.h"
 #include "win32app/dialogs.h"
-#include "win32app/resource_ids.h"
 
 namespace kyz {
 namespace {

@@ -4,12 +4,12 @@
 #include "core/protocol/send_path.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
+#include "dialogs/corner_clicks.h"
+#include "dialogs/front_panel.h"
+#include "dialogs/resource_ids.h"
+#include "dialogs/serial_line_handover.h"
 #include "win32app/app_state.h"
-#include "win32app/corner_clicks.h"
-#include "win32app/front_panel.h"
 #include "win32app/menu_commands.h"
-#include "win32app/resource_ids.h"
-#include "win32app/serial_line_handover.h"
 
 namespace kyz {
 namespace {

@@ -1,9 +1,9 @@
 #include "win32app/run_dialogs.h"
 
 #include "core/protocol/all_items.h"
-#include "win32app/dialog_registration.h"
-#include "win32app/resource_ids.h"
-#include "win32app/run_steps.h"
+#include "dialogs/dialog_registration.h"
+#include "dialogs/resource_ids.h"
+#include "dialogs/run_steps.h"
 
 namespace kyz {
 namespace {

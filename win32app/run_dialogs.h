@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "win32app/timed_run.h"
+#include "dialogs/timed_run.h"
 
 namespace kyz {
 

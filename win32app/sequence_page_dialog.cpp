@@ -4,9 +4,9 @@
 // arrives as command 2 and keeps them.
 #include "core/protocol/setting_senders.h"
 #include "core/settings/settings_record.h"
-#include "win32app/dialog_registration.h"
+#include "dialogs/dialog_registration.h"
+#include "dialogs/resource_ids.h"
 #include "win32app/dialogs.h"
-#include "win32app/resource_ids.h"
 
 namespace kyz {
 namespace {

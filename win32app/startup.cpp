@@ -13,9 +13,9 @@
 #include "core/settings/settings_record.h"
 #include "core/ui/message_boxes.h"
 #include "core/ui/win32/windows_message_boxes.h"
+#include "dialogs/serial_line_handover.h"
 #include "win32app/app_state.h"
 #include "win32app/main_window.h"
-#include "win32app/serial_line_handover.h"
 
 namespace {
 

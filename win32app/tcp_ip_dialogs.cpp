@@ -12,10 +12,10 @@
 #include "core/settings/configuration.h"
 #include "core/ui/message_boxes.h"
 #include "core/ui/win32/text_encoding.h"
-#include "win32app/dialog_registration.h"
+#include "dialogs/dialog_registration.h"
+#include "dialogs/host_list_controls.h"
+#include "dialogs/resource_ids.h"
 #include "win32app/dialogs.h"
-#include "win32app/host_list_controls.h"
-#include "win32app/resource_ids.h"
 #include "win32app/tcp_dialog_controls.h"
 
 namespace kyz {

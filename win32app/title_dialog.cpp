@@ -10,13 +10,13 @@
 #include "core/protocol/title_command.h"
 #include "core/settings/settings_record.h"
 #include "core/ui/win32/text_encoding.h"
-#include "win32app/dialog_registration.h"
+#include "dialogs/dialog_registration.h"
+#include "dialogs/input_method.h"
+#include "dialogs/list_entries.h"
+#include "dialogs/resource_ids.h"
+#include "dialogs/timed_run.h"
+#include "dialogs/title_editing.h"
 #include "win32app/dialogs.h"
-#include "win32app/input_method.h"
-#include "win32app/list_entries.h"
-#include "win32app/resource_ids.h"
-#include "win32app/timed_run.h"
-#include "win32app/title_editing.h"
 
 namespace kyz {
 namespace {

@@ -1,5 +1,5 @@
 // "KYZ424LXのﾊﾞｰｼﾞｮﾝ情報": the icon, "KYZ424LX Version " with the version, and OK.
-#include "win32app/dialog_closing.h"
+#include "dialogs/dialog_closing.h"
 #include "win32app/dialogs.h"
 
 namespace kyz {

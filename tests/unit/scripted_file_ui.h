@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "win32app/file_commands.h"
+#include "dialogs/file_commands.h"
 
 namespace kyz::test {
 

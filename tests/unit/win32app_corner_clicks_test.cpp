@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "win32app/corner_clicks.h"
+#include "dialogs/corner_clicks.h"
 
 namespace kyz {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "core/links/client_table.h"
 #include "core/links/win32/tcp_link.h"
-#include "win32app/clock_values.h"
-#include "win32app/field_dialog_table.h"
-#include "win32app/resource_ids.h"
+#include "dialogs/clock_values.h"
+#include "dialogs/field_dialog_table.h"
+#include "dialogs/resource_ids.h"
 #include "tests/unit/protocol_test_support.h"
 
 namespace kyz {

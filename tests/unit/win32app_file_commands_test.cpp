@@ -6,9 +6,9 @@
 #include "core/protocol/protocol_state.h"
 #include "core/settings/data_file.h"
 #include "core/settings/settings_record.h"
+#include "dialogs/file_commands.h"
 #include "tests/unit/scripted_file_ui.h"
 #include "tests/unit/test_support.h"
-#include "win32app/file_commands.h"
 
 namespace kyz {
 namespace {

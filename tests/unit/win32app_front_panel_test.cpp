@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "win32app/front_panel.h"
+#include "dialogs/front_panel.h"
 
 namespace kyz {
 namespace {

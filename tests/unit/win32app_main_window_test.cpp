@@ -16,11 +16,11 @@
 #include "core/protocol/title_command.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
+#include "dialogs/resource_ids.h"
+#include "dialogs/serial_line_handover.h"
 #include "tests/unit/test_support.h"
 #include "win32app/app_state.h"
 #include "win32app/main_window.h"
-#include "win32app/resource_ids.h"
-#include "win32app/serial_line_handover.h"
 
 namespace kyz {
 namespace {

@@ -11,15 +11,15 @@
 
 #include "core/links/client_table.h"
 #include "core/links/win32/tcp_link.h"
-#include "core/protocol/protocol_state.h"
 #include "core/protocol/link_seam.h"
+#include "core/protocol/protocol_state.h"
 #include "core/settings/configuration.h"
 #include "core/settings/edition.h"
 #include "core/settings/settings_record.h"
-#include "win32app/dialogs.h"
-#include "win32app/page_group_table.h"
-#include "win32app/resource_ids.h"
+#include "dialogs/page_group_table.h"
+#include "dialogs/resource_ids.h"
 #include "tests/unit/test_support.h"
+#include "win32app/dialogs.h"
 
 namespace kyz {
 namespace {

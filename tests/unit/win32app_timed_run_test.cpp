@@ -13,8 +13,8 @@
 #include "core/protocol/protocol_state.h"
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
+#include "dialogs/resource_ids.h"
 #include "tests/unit/test_support.h"
-#include "win32app/resource_ids.h"
 #include "win32app/run_dialogs.h"
 
 namespace kyz {

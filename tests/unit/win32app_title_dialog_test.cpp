@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/ui/win32/text_encoding.h"
-#include "win32app/dialogs.h"
-#include "win32app/resource_ids.h"
+#include "dialogs/resource_ids.h"
 #include "tests/unit/protocol_test_support.h"
+#include "win32app/dialogs.h"
 
 namespace kyz {
 namespace {

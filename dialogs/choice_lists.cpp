@@ -1,4 +1,4 @@
-#include "win32app/choice_lists.h"
+#include "dialogs/choice_lists.h"
 
 namespace kyz {
 

@@ -1,4 +1,4 @@
-#include "win32app/serial_line_handover.h"
+#include "dialogs/serial_line_handover.h"
 
 #include <deque>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "win32app/file_commands.h"
+#include "dialogs/file_commands.h"
 
 #include "core/protocol/protocol_state.h"
 #include "core/settings/data_file.h"

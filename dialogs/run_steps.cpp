@@ -1,4 +1,4 @@
-#include "win32app/run_steps.h"
+#include "dialogs/run_steps.h"
 
 #include <string>
 #include <vector>

@@ -10,4 +10,7 @@ namespace kyz {
 void initialise_schedule(HWND dialog, int digits);
 bool schedule_command(HWND dialog, int id, int notification);
 
+// The schedule dialog of kyz424lx, built on the two above.
+extern const DLGPROC schedule_dialog_procedure;
+
 }  // namespace kyz

@@ -1,4 +1,4 @@
-#include "win32app/timed_run.h"
+#include "dialogs/timed_run.h"
 
 #include <commctrl.h>
 

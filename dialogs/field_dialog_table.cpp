@@ -1,4 +1,4 @@
-#include "win32app/field_dialog_table.h"
+#include "dialogs/field_dialog_table.h"
 
 #include <array>
 #include <cwchar>
@@ -6,9 +6,9 @@
 
 #include "core/protocol/setting_senders.h"
 #include "core/settings/settings_record.h"
-#include "win32app/clock_values.h"
-#include "win32app/input_method.h"
-#include "win32app/resource_ids.h"
+#include "dialogs/clock_values.h"
+#include "dialogs/input_method.h"
+#include "dialogs/resource_ids.h"
 
 namespace kyz {
 namespace {

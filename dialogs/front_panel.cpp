@@ -1,4 +1,4 @@
-#include "win32app/front_panel.h"
+#include "dialogs/front_panel.h"
 
 #include <string_view>
 

@@ -1,10 +1,10 @@
-#include "win32app/title_editing.h"
+#include "dialogs/title_editing.h"
 
 #include <string>
 
 #include "core/settings/settings_record.h"
 #include "core/ui/win32/text_encoding.h"
-#include "win32app/resource_ids.h"
+#include "dialogs/resource_ids.h"
 
 namespace kyz {
 

@@ -8,11 +8,10 @@
 
 #include "core/protocol/setting_senders.h"
 #include "core/settings/settings_record.h"
-#include "win32app/dialog_registration.h"
-#include "win32app/dialogs.h"
-#include "win32app/list_entries.h"
-#include "win32app/resource_ids.h"
-#include "win32app/schedule_editing.h"
+#include "dialogs/dialog_registration.h"
+#include "dialogs/list_entries.h"
+#include "dialogs/resource_ids.h"
+#include "dialogs/schedule_editing.h"
 
 namespace kyz {
 namespace {

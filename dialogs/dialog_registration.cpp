@@ -1,4 +1,4 @@
-#include "win32app/dialog_registration.h"
+#include "dialogs/dialog_registration.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "win32app/host_list_controls.h"
+#include "dialogs/host_list_controls.h"
 
 #include <commctrl.h>
 

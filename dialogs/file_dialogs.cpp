@@ -1,4 +1,4 @@
-#include "win32app/file_dialogs.h"
+#include "dialogs/file_dialogs.h"
 
 #include <commdlg.h>
 

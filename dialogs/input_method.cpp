@@ -1,4 +1,4 @@
-#include "win32app/input_method.h"
+#include "dialogs/input_method.h"
 
 #include <windows.h>
 #include <imm.h>

@@ -1,4 +1,4 @@
-#include "win32app/list_entries.h"
+#include "dialogs/list_entries.h"
 
 namespace kyz {
 

@@ -1,4 +1,4 @@
-#include "win32app/clock_values.h"
+#include "dialogs/clock_values.h"
 
 #include "core/protocol/setting_senders.h"
 

@@ -1,4 +1,4 @@
-#include "win32app/dialog_closing.h"
+#include "dialogs/dialog_closing.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "win32app/page_group_table.h"
+#include "dialogs/page_group_table.h"
 
 #include <array>
 
 #include "core/protocol/setting_senders.h"
-#include "win32app/resource_ids.h"
+#include "dialogs/resource_ids.h"
 
 namespace kyz {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/settings/settings_record.h"
-#include "win32app/dialog_registration.h"
-#include "win32app/field_dialog_table.h"
-#include "win32app/resource_ids.h"
+#include "dialogs/dialog_registration.h"
+#include "dialogs/field_dialog_table.h"
+#include "dialogs/resource_ids.h"
 
 namespace kyz {
 namespace {

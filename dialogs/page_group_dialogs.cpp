@@ -3,9 +3,9 @@
 // is the process-wide settings.page_group, so the next dialog opens on the same pages.
 #include <string>
 
-#include "win32app/dialog_registration.h"
-#include "win32app/page_group_table.h"
-#include "win32app/resource_ids.h"
+#include "dialogs/dialog_registration.h"
+#include "dialogs/page_group_table.h"
+#include "dialogs/resource_ids.h"
 
 namespace kyz {
 namespace {

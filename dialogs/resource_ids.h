@@ -1,5 +1,5 @@
-// Identifiers of kyz424lx's menu, dialog templates and controls. Plain #defines, since
-// the resource script includes this file too.
+// Identifiers of the dialog templates and controls both programs show, and of kyz424lx's
+// menu. Plain #defines, since the resource scripts include this file too.
 #pragma once
 
 // Menu "IDM_MENU".
