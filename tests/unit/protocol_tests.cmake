@@ -27,4 +27,11 @@ if(NOT WIN32 AND TARGET signsim)
            COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/kyz424ctl_signsim_test.sh
                    $<TARGET_FILE:signsim> $<TARGET_FILE:kyz424ctl> ${PROJECT_SOURCE_DIR}/tests/data)
   set_tests_properties(kyz424ctl_against_signsim PROPERTIES TIMEOUT 120)
+
+  # send and read over loopback TCP and a pty pair, sign faults, bad input.
+  add_test(NAME kyz424ctl_send_read_links
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/kyz424ctl_links_test.sh
+                   $<TARGET_FILE:signsim> $<TARGET_FILE:kyz424ctl> ${PROJECT_SOURCE_DIR}/tests/data
+                   ${PROJECT_SOURCE_DIR}/scripts/pty-pair)
+  set_tests_properties(kyz424ctl_send_read_links PROPERTIES TIMEOUT 120)
 endif()

@@ -1,9 +1,11 @@
 // kyz424ctl: the settings data files and the sign's command texts from the command
 // line, on the same core as the programs. See usage_text for the commands.
 //
-// Standard output carries only command bytes; refusals and the sign's reports go to
-// standard error as the programs' own message texts. Exit status 2 means a bad
-// argument or a file that cannot be read or written.
+// Offline, standard output carries only command bytes; refusals and the sign's reports
+// go to standard error as the programs' own message texts. send, read, push and backup
+// talk to signs themselves and print a one-line result (push and backup: a table).
+// Exit status 1 means the link or a sign failed, 2 a bad argument or a file that
+// cannot be read or written.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -22,47 +24,26 @@
 #include "core/settings/file_io.h"
 #include "core/settings/settings_record.h"
 #include "core/ui/message_boxes.h"
+#include "tools/kyz424ctl/console.h"
 #include "tools/kyz424ctl/ctl_options.h"
+#include "tools/kyz424ctl/data_files.h"
+#include "tools/kyz424ctl/fleet_commands.h"
+#include "tools/kyz424ctl/sign_exchange.h"
 
 namespace kyz::ctl {
 namespace {
 
-constexpr int exit_ok = 0;
-constexpr int exit_trouble = 2;
-
-int fail(const std::string& message) {
-  std::fprintf(stderr, "kyz424ctl: %s\n", message.c_str());
-  return exit_trouble;
-}
+int fail(const std::string& message) { return report(message, exit_trouble); }
 
 void write_out(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
 
-// The record as the program holds it after opening `path`.
 bool load(const std::string& path, std::string& error) {
-  std::string text;
-  if (!read_whole_file(path, text)) {
-    error = "cannot read " + path;
-    return false;
-  }
-  reset_settings(settings);
-  const ParseResult result = parse_data_file(text, settings);
-  if (result.bad_line != 0) {
-    error = path + ": line " + std::to_string(result.bad_line) + " is not a value";
-    return false;
-  }
-  settings.data_file_path = path;
-  return true;
+  return load_data_file(path, settings, false, error);
 }
 
-bool save(const std::string& path, std::string& error) {
-  if (!replace_file(path, format_data_file(settings))) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
-}
+bool save(const std::string& path, std::string& error) { return save_data_file(path, settings, error); }
 
 int make_new(const Options& options) {
   reset_settings(settings);
@@ -132,6 +113,10 @@ int run(const std::vector<std::string>& args) {
     case Action::commands: return print_commands(*options);
     case Action::requests: return print_requests(*options);
     case Action::apply: return apply_replies(*options);
+    case Action::send: return send_to_sign(*options);
+    case Action::read: return read_from_sign(*options);
+    case Action::push: return push_to_fleet(*options);
+    case Action::backup: return back_up_fleet(*options);
   }
   return exit_trouble;
 }

@@ -1,0 +1,106 @@
+// The serial line of kyz424ctl.exe: the Win32 serial API, 38400 baud 8E1 with the
+// programs' handshake. Reads wait through the port's own timeouts, so no thread and no
+// overlapped I/O are needed for one command at a time.
+#include <windows.h>
+
+#include "core/links/byte_stream.h"
+
+namespace kyz {
+namespace {
+
+constexpr DWORD queue_size = 2000;
+constexpr DWORD write_timeout_ms = 1000;
+
+class SerialStream final : public ByteStream {
+ public:
+  explicit SerialStream(HANDLE port) : port_(port) {}
+  ~SerialStream() override { CloseHandle(port_); }
+
+  bool write_all(std::string_view bytes, std::string& error) override {
+    while (!bytes.empty()) {
+      DWORD written = 0;
+      if (!WriteFile(port_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) || written == 0) {
+        error = "the serial line does not take the command (error " + std::to_string(GetLastError()) + ")";
+        return false;
+      }
+      bytes.remove_prefix(written);
+    }
+    return true;
+  }
+
+  int read_within(char* buffer, std::size_t size, Millis timeout_ms, std::string& error) override {
+    // MAXDWORD / MAXDWORD / T: return as soon as a byte is there, or after T ms.
+    COMMTIMEOUTS timeouts{};
+    timeouts.ReadIntervalTimeout = MAXDWORD;
+    timeouts.ReadTotalTimeoutMultiplier = timeout_ms > 0 ? MAXDWORD : 0;
+    timeouts.ReadTotalTimeoutConstant = timeout_ms > 0 ? static_cast<DWORD>(timeout_ms) : 0;
+    timeouts.WriteTotalTimeoutConstant = write_timeout_ms;
+    SetCommTimeouts(port_, &timeouts);
+    DWORD got = 0;
+    if (!ReadFile(port_, buffer, static_cast<DWORD>(size), &got, nullptr)) {
+      DWORD errors = 0;
+      ClearCommError(port_, &errors, nullptr);
+      error = "the serial port failed (error " + std::to_string(GetLastError()) + ")";
+      return -1;
+    }
+    return static_cast<int>(got);
+  }
+
+ private:
+  HANDLE port_;
+};
+
+std::wstring device_name(const std::string& port) {
+  std::wstring name = port.rfind("\\\\.\\", 0) == 0 ? L"" : L"\\\\.\\";
+  for (char c : port) name += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  return name;
+}
+
+bool set_line(HANDLE port) {
+  DCB dcb{};
+  dcb.DCBlength = sizeof dcb;
+  GetCommState(port, &dcb);
+  dcb.BaudRate = 38400;
+  dcb.ByteSize = 8;
+  dcb.Parity = EVENPARITY;
+  dcb.StopBits = ONESTOPBIT;
+  dcb.fBinary = 1;
+  dcb.fParity = 0;
+  dcb.fOutxCtsFlow = 1;
+  dcb.fOutxDsrFlow = 0;
+  dcb.fDtrControl = DTR_CONTROL_HANDSHAKE;
+  dcb.fRtsControl = RTS_CONTROL_HANDSHAKE;
+  dcb.fOutX = 1;
+  dcb.fInX = 1;
+  dcb.XonChar = 0x11;
+  dcb.XoffChar = 0x13;
+  dcb.XonLim = 512;
+  dcb.XoffLim = 512;
+  return SetCommState(port, &dcb) != 0;
+}
+
+}  // namespace
+
+std::unique_ptr<ByteStream> open_serial_stream(const std::string& port, std::string& error) {
+  const HANDLE handle = CreateFileW(device_name(port).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD e = GetLastError();
+    error = "serial port " + port + ": " +
+            (e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? std::string("does not exist")
+             : e == ERROR_ACCESS_DENIED || e == ERROR_SHARING_VIOLATION
+                 ? std::string("is in use by another program")
+                 : "cannot be opened (error " + std::to_string(e) + ")");
+    return nullptr;
+  }
+  SetupComm(handle, queue_size, queue_size);
+  if (!set_line(handle)) {
+    error = "serial port " + port + ": is no serial port, or cannot be set to 38400 baud 8E1";
+    CloseHandle(handle);
+    return nullptr;
+  }
+  PurgeComm(handle, PURGE_RXCLEAR | PURGE_TXCLEAR);
+  return std::make_unique<SerialStream>(handle);
+}
+
+}  // namespace kyz
