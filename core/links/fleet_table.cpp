@@ -29,22 +29,17 @@ FleetRow unreachable_row(int adapter, const std::string& address, int total, con
 
 std::string format_fleet_table(const std::vector<FleetRow>& rows) {
   std::size_t address_width = std::string("address").size();
-  std::size_t error_width = std::string("first error").size();
-  for (const FleetRow& row : rows) {
-    address_width = std::max(address_width, row.address.size());
-    error_width = std::max(error_width, row.first_error.size());
-  }
-  std::string table = "adapter  " + padded("address", address_width) + "  answered  " +
-                      padded("first error", error_width) + "  time\n";
+  for (const FleetRow& row : rows) address_width = std::max(address_width, row.address.size());
+  std::string table = "adapter  " + padded("address", address_width) + "  answered     time  first error\n";
   for (const FleetRow& row : rows) {
     char number[16];
     std::snprintf(number, sizeof number, "%7d", row.adapter);
-    char answered[32];
-    std::snprintf(answered, sizeof answered, "%8s",
-                  (std::to_string(row.answered) + "/" + std::to_string(row.total)).c_str());
-    table += std::string(number) + "  " + padded(row.address, address_width) + "  " + answered + "  " +
-             padded(row.first_error.empty() ? "-" : row.first_error, error_width) + "  " +
-             seconds(row.time_ms) + "\n";
+    char counts[64];
+    std::snprintf(counts, sizeof counts, "%8s  %7s",
+                  (std::to_string(row.answered) + "/" + std::to_string(row.total)).c_str(),
+                  seconds(row.time_ms).c_str());
+    table += std::string(number) + "  " + padded(row.address, address_width) + "  " + counts + "  " +
+             (row.first_error.empty() ? "-" : row.first_error) + "\n";
   }
   return table;
 }

@@ -23,7 +23,8 @@ FleetRow fleet_row(int adapter, const std::string& address, const PacedExchange&
 FleetRow unreachable_row(int adapter, const std::string& address, int total, const std::string& error);
 
 // The table: a heading, one line per row in adapter order, columns "adapter",
-// "address", "answered" (as n/total), "first error" ("-" for none) and "time" (seconds).
+// "address", "answered" (as n/total), "time" (seconds) and, last because it is the
+// widest, "first error" ("-" for none).
 std::string format_fleet_table(const std::vector<FleetRow>& rows);
 
 // One line: how many adapters succeeded and failed, the wall time and the spread of the

@@ -34,4 +34,11 @@ if(NOT WIN32 AND TARGET signsim)
                    $<TARGET_FILE:signsim> $<TARGET_FILE:kyz424ctl> ${PROJECT_SOURCE_DIR}/tests/data
                    ${PROJECT_SOURCE_DIR}/scripts/pty-pair)
   set_tests_properties(kyz424ctl_send_read_links PROPERTIES TIMEOUT 120)
+
+  # push and backup: 96 adapters in server mode, faulty adapters, client mode.
+  add_test(NAME kyz424ctl_fleet
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/kyz424ctl_fleet_test.sh
+                   $<TARGET_FILE:signsim> $<TARGET_FILE:kyz424ctl> ${PROJECT_SOURCE_DIR}/tests/data
+                   ${PROJECT_SOURCE_DIR}/scripts/free-port)
+  set_tests_properties(kyz424ctl_fleet PROPERTIES TIMEOUT 180)
 endif()
