@@ -23,3 +23,25 @@ function(kyz_version_info target description version)
   target_sources(${target} PRIVATE ${rc})
   target_link_libraries(${target} PRIVATE kyz_version)
 endfunction()
+
+# kyz_manifest(TARGET VERSION): the application manifest of the Windows program TARGET,
+# made from TARGET.manifest.in beside its sources with VERSION ("major.minor") and the
+# processor architecture of this build. Its .rc file names it as "TARGET.manifest", found
+# in the generated folder.
+function(kyz_manifest target version)
+  set(KYZ_MANIFEST_VERSION "${version}.0.0")
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
+    set(KYZ_MANIFEST_ARCHITECTURE x86)
+  else()
+    set(KYZ_MANIFEST_ARCHITECTURE amd64)
+  endif()
+  set(manifest ${KYZ_GENERATED_DIR}/${target}.manifest)
+  configure_file(${CMAKE_CURRENT_SOURCE_DIR}/${target}.manifest.in ${manifest} @ONLY)
+  target_include_directories(${target} PRIVATE ${KYZ_GENERATED_DIR})
+  get_target_property(sources ${target} SOURCES)
+  foreach(source IN LISTS sources)
+    if(source MATCHES "\\.rc$")
+      set_property(SOURCE ${source} APPEND PROPERTY OBJECT_DEPENDS ${manifest})
+    endif()
+  endforeach()
+endfunction()

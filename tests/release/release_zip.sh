@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The release zip as an operator installs it: unpacked into a fresh folder of a fresh
 # Wine prefix, kyz424lx and kyz424 start from there, show their main windows without an
-# error box and end cleanly, kyz424ctl writes a data file, and each program carries its
-# VERSIONINFO with its own version. A file missing from the zip or a DLL the static
+# error box and end cleanly, kyz424ctl writes a data file, and each program is 32-bit and
+# carries its VERSIONINFO with its own version. A file missing from the zip or a DLL the static
 # build forgot fails here.
 set -euo pipefail
 # A command that stops the check says which one it was.
@@ -12,7 +12,7 @@ top="$(cd "$(dirname "$0")/../.." && pwd)"
 zip="$(bash "$top/scripts/package" | tail -n 1)"
 name="$(basename "$zip" .zip)"
 version="${name#kyz424-}"
-version="${version%-win64}"
+version="${version%-win32}"
 edition_version="$(sed -n 's/^#define KYZ424_EDITION_VERSION_TEXT "\(.*\)"$/\1/p' \
   "$top/build/win/generated/kyz_version.h")"
 root="$top/build/release-checks/release_zip"
@@ -41,6 +41,10 @@ for image in $(grep -o 'src="images/[^"]*"' "$folder/guide/operator-guide.html" 
   check "the guide's picture $image is in the zip" "[ -s '$folder/guide/$image' ]"
 done
 for exe in "$folder"/*.exe; do
+  # 32-bit programs: Windows keeps a standard user's ini files in the VirtualStore only
+  # for those.
+  check "$(basename "$exe") is a 32-bit Windows program" \
+    "i686-w64-mingw32-objdump -f '$exe' | grep -q 'file format pei-i386'"
   own="$version"
   [ "$(basename "$exe")" = kyz424.exe ] && own="$edition_version"
   check "$(basename "$exe") names the product and version $own" \

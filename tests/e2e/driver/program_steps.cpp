@@ -72,22 +72,26 @@ void save_window_picture(HWND window, const std::string& path) {
   if (!f) fail("cannot write " + path);
 }
 
+struct PaintedWindowSearch {
+  DWORD pid;
+  HWND found;
+};
+
+// An EnumWindows callback, so a named CALLBACK function: a lambda has the wrong calling
+// convention in a 32-bit program.
+BOOL CALLBACK check_painted_window(HWND h, LPARAM p) {
+  auto* s = reinterpret_cast<PaintedWindowSearch*>(p);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(h, &owner);
+  if (owner != s->pid || !IsWindowVisible(h) || GetUpdateRect(h, nullptr, FALSE)) return TRUE;
+  s->found = h;
+  return FALSE;
+}
+
 // A visible top-level window of the process whose update region is empty.
 HWND painted_window_of(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } search{pid, nullptr};
-  EnumWindows(
-      [](HWND h, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(h, &owner);
-        if (owner != s->pid || !IsWindowVisible(h) || GetUpdateRect(h, nullptr, FALSE)) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  PaintedWindowSearch search{pid, nullptr};
+  EnumWindows(check_painted_window, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
