@@ -109,7 +109,7 @@ void CMainFrame::OnTimer(UINT_PTR id) {
 void CMainFrame::OnInitMenu(HMENU) { SetTimer(m_hWnd, watchdog_timer_id, watchdog_period_ms, nullptr); }
 
 bool CMainFrame::OnContextMenu(HWND, POINT point) {
-  if (corner_clicks_.record(static_cast<std::uint16_t>(point.x), static_cast<std::uint16_t>(point.y))) {
+  if (corner_clicks_.record_signed(point.x, point.y)) {
     OnCommand(ID_READ_BACK);
   }
   return true;

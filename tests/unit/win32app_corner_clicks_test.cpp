@@ -50,5 +50,19 @@ TEST(CornerClicks, NegativeCoordinatesAndKeyboardRequestsCountAsOutside) {
   EXPECT_TRUE(c.record(5, 5));
 }
 
+// kyz424's frame: only a click right of or below the square starts the count again.
+TEST(CornerClicks, SignedPositionsLeftOfOrAboveTheCornerCountAsInTheSquare) {
+  const struct {
+    int x, y;
+    bool counts;
+  } clicks[] = {{-3, 5, true},  {5, -200, true}, {-1, -1, true},
+                {19, 19, true}, {20, 5, false},  {5, 20, false}};
+  for (const auto& click : clicks) {
+    CornerClicks c;
+    for (int i = 0; i < 9; ++i) c.record_signed(5, 5);
+    EXPECT_EQ(c.record_signed(click.x, click.y), click.counts) << click.x << ", " << click.y;
+  }
+}
+
 }  // namespace
 }  // namespace kyz
