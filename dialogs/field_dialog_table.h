@@ -64,6 +64,10 @@ std::span<const FieldDialog> field_pages();
 // is kept in DWLP_USER), and the controls' commands (true when `id` was one of them).
 void initialise_field_dialog(HWND dialog, const FieldDialog& d);
 bool field_dialog_command(HWND dialog, int id, int notification);
+// The value of list `list_id`, or of the eight terminal rows, as the record holds it now
+// (kyz424's pages, each time one comes up).
+void show_field_list(HWND dialog, int list_id);
+void show_terminal_rows(HWND dialog);
 
 // The alarm hold time typed into its box: at most the first three characters, decimal
 // digits up to the first other character; none gives 0. Always 0..999.

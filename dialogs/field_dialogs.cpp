@@ -18,18 +18,37 @@ const FieldDialog& table_entry(HWND dialog) {
   return *reinterpret_cast<const FieldDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-void fill_list(HWND dialog, int list_id, std::span<const wchar_t* const> entries, int shown) {
-  for (const wchar_t* entry : entries) {
-    SendDlgItemMessageW(dialog, list_id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-  }
-  // A value the list does not offer (a year outside it, "AS" in a list of pages) leaves
-  // the list without a selection.
+// A value the list does not offer (a year outside it, "AS" in a list of pages) leaves
+// the list without a selection.
+void select_value(HWND dialog, int list_id, std::span<const wchar_t* const> entries, int shown) {
   const bool listed = shown >= 0 && shown < static_cast<int>(entries.size());
   SendDlgItemMessageW(dialog, list_id, CB_SETCURSEL, listed ? static_cast<WPARAM>(shown)
                                                             : static_cast<WPARAM>(-1), 0);
 }
 
+void fill_list(HWND dialog, int list_id, std::span<const wchar_t* const> entries, int shown) {
+  for (const wchar_t* entry : entries) {
+    SendDlgItemMessageW(dialog, list_id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+  }
+  select_value(dialog, list_id, entries, shown);
+}
+
+int shown_value(const SettingField& field) { return field.shown ? field.shown() : *field.value; }
+
 }  // namespace
+
+void show_field_list(HWND dialog, int list_id) {
+  for (const SettingField& field : table_entry(dialog).fields) {
+    if (field.list_id == list_id) select_value(dialog, list_id, field.entries, shown_value(field));
+  }
+}
+
+void show_terminal_rows(HWND dialog) {
+  const TerminalRows* rows = table_entry(dialog).terminal_rows;
+  for (int row = 0; rows && row < terminal_inputs; ++row) {
+    select_value(dialog, IDC_TERMINAL_PAGE_FIRST + row, rows->entries, settings.terminal_page[row]);
+  }
+}
 
 void initialise_field_dialog(HWND dialog, const FieldDialog& d) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&d));
@@ -38,7 +57,7 @@ void initialise_field_dialog(HWND dialog, const FieldDialog& d) {
   if (d.before_fill) d.before_fill();
   for (const SettingField& field : d.fields) {
     if (field.list_id == 0) continue;
-    fill_list(dialog, field.list_id, field.entries, field.shown ? field.shown() : *field.value);
+    fill_list(dialog, field.list_id, field.entries, shown_value(field));
   }
   if (d.terminal_rows) {
     for (int row = 0; row < terminal_inputs; ++row) {

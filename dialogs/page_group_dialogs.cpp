@@ -14,10 +14,8 @@ const PageGroupDialog& table_entry(HWND dialog) {
   return *reinterpret_cast<const PageGroupDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-}  // namespace
-
 // Selects each row's stored value and shows the row's page number.
-void show_page_group(HWND dialog, const PageGroupDialog& d) {
+void show_rows(HWND dialog, const PageGroupDialog& d) {
   for (int row = 0; row < page_group_rows; ++row) {
     const int page_index = settings.page_group * page_group_rows + row;
     const std::wstring number = std::to_wstring(page_index + 1);
@@ -29,6 +27,14 @@ void show_page_group(HWND dialog, const PageGroupDialog& d) {
   }
 }
 
+}  // namespace
+
+void show_page_group(HWND dialog) {
+  SendDlgItemMessageW(dialog, IDC_PAGE_GROUP, CB_SETCURSEL,
+                      static_cast<WPARAM>(settings.page_group), 0);
+  show_rows(dialog, table_entry(dialog));
+}
+
 void initialise_page_group(HWND dialog, const PageGroupDialog& d) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&d));
   register_settings_dialog(dialog);
@@ -36,7 +42,6 @@ void initialise_page_group(HWND dialog, const PageGroupDialog& d) {
   for (const wchar_t* text : d.group_texts) {
     SendMessageW(selector, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
-  SendMessageW(selector, CB_SETCURSEL, static_cast<WPARAM>(settings.page_group), 0);
   for (const PageGroupColumn& column : d.columns) {
     for (int row = 0; row < page_group_rows; ++row) {
       for (const wchar_t* entry : d.entries) {
@@ -45,7 +50,7 @@ void initialise_page_group(HWND dialog, const PageGroupDialog& d) {
       }
     }
   }
-  show_page_group(dialog, d);
+  show_page_group(dialog);
   if (d.title_prefix) set_title_with_destination(dialog, d.title_prefix);
 }
 
@@ -56,7 +61,7 @@ void switch_group(HWND dialog, const PageGroupDialog& d) {
                                                           CB_GETCURSEL, 0, 0));
   if (group < 0 || group >= page_group_count) return;
   settings.page_group = group;
-  show_page_group(dialog, d);
+  show_rows(dialog, d);
 }
 
 // A list of row `row` in `column` changed: store it for that row's page.

@@ -46,10 +46,11 @@ std::span<const PageGroupDialog> page_group_pages();
 extern const DLGPROC page_group_dialog_procedure;
 
 // The parts kyz424's pages share: filling the lists and showing the group when the page
-// opens, showing the group again (each time the page is shown), and the controls'
-// commands (true when `id` was one of them).
+// opens, and the controls' commands (true when `id` was one of them).
 void initialise_page_group(HWND dialog, const PageGroupDialog& d);
-void show_page_group(HWND dialog, const PageGroupDialog& d);
 bool page_group_command(HWND dialog, const PageGroupDialog& d, int id, int notification);
+// The group settings.page_group as the record holds it now: the selector, the page
+// numbers and each row's value (kyz424's pages, each time one comes up).
+void show_page_group(HWND dialog);
 
 }  // namespace kyz

@@ -51,6 +51,7 @@
 #define IDD_READ_BACK 123
 #define IDD_CLIENT_SERVER 124
 #define IDD_TCP_CLIENT 126
+#define IDD_SHEET_TITLE 127  // kyz424's title page
 
 // Controls shared by the five page-group dialogs.
 #define IDC_SEND 40025
@@ -146,6 +147,9 @@
 #define IDC_TITLE_ALL_PAGES 40026
 #define IDC_TITLE_STEP 1037
 #define IDC_TITLE_PROGRESS 1040
+// kyz424's title page: the same controls without the progress bar and "閉じる"; the page
+// being sent during "全Page設定" shows in a box of its own.
+#define IDC_SHEET_TITLE_STEP 1006
 
 // Schedule dialog.
 #define IDC_SCHEDULE_DAY 40151

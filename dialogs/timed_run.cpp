@@ -35,12 +35,17 @@ void stop_run(HWND dialog, const TimedRun& run) {
   enable_close(dialog, true);
 }
 
+// A message to the run's progress bar, if the dialog has one.
+void to_progress_bar(HWND dialog, const TimedRun& run, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (run.progress_id == no_progress_bar) return;
+  SendDlgItemMessageW(dialog, run.progress_id, message, wparam, lparam);
+}
+
 }  // namespace
 
 void prepare_timed_run(HWND dialog, const TimedRun& run) {
-  SendDlgItemMessageW(dialog, run.progress_id, PBM_SETRANGE, 0,
-                      MAKELPARAM(0, run.progress_range));
-  SendDlgItemMessageW(dialog, run.progress_id, PBM_SETSTEP, 1, 0);
+  to_progress_bar(dialog, run, PBM_SETRANGE, 0, MAKELPARAM(0, run.progress_range));
+  to_progress_bar(dialog, run, PBM_SETSTEP, 1, 0);
 }
 
 void start_timed_run(HWND dialog, const TimedRun& run) {
@@ -57,7 +62,7 @@ void start_timed_run(HWND dialog, const TimedRun& run) {
   sequence_step = 1;
   run_owner = dialog;
   // A run stopped by an error left its bar where it stopped; this run counts from 0.
-  SendDlgItemMessageW(dialog, run.progress_id, PBM_SETPOS, 0, 0);
+  to_progress_bar(dialog, run, PBM_SETPOS, 0, 0);
   SetTimer(dialog, run.timer_id, run.period_ms, nullptr);
 }
 
@@ -77,7 +82,7 @@ void timed_run_tick(HWND dialog, const TimedRun& run) {
     step_in_progress = false;
     if (run_owner != dialog) return;  // the dialog ended while the step showed a box
     SetDlgItemTextW(dialog, run.step_box_id, std::to_wstring(step).c_str());
-    SendDlgItemMessageW(dialog, run.progress_id, PBM_SETPOS, static_cast<WPARAM>(step - run.progress_lag), 0);
+    to_progress_bar(dialog, run, PBM_SETPOS, static_cast<WPARAM>(step - run.progress_lag), 0);
     sequence_step = step + 1;
     return;
   }
@@ -88,7 +93,7 @@ void timed_run_tick(HWND dialog, const TimedRun& run) {
   // instead of the run ending as if it had succeeded.
   answer_ticks = 0;
   SetDlgItemTextW(dialog, run.step_box_id, run.done_text);
-  SendDlgItemMessageW(dialog, run.progress_id, PBM_SETPOS, 0, 0);
+  to_progress_bar(dialog, run, PBM_SETPOS, 0, 0);
   if (run.ends_dialog) EndDialog(dialog, IDCANCEL);
 }
 

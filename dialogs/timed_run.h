@@ -13,6 +13,9 @@
 
 namespace kyz {
 
+// The progress_id of a dialog that shows its run's steps in the step box alone.
+inline constexpr int no_progress_bar = 0;
+
 struct TimedRun {
   UINT_PTR timer_id;
   UINT period_ms;

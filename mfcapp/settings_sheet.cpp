@@ -3,27 +3,26 @@
 #include <algorithm>
 
 #include "core/protocol/setting_senders.h"
-#include "core/protocol/title_command.h"
 #include "core/settings/settings_record.h"
 #include "dialogs/dialog_registration.h"
 #include "dialogs/field_dialog_table.h"
-#include "dialogs/input_method.h"
-#include "dialogs/list_entries.h"
 #include "dialogs/page_group_table.h"
 #include "dialogs/resource_ids.h"
 #include "dialogs/schedule_editing.h"
 #include "dialogs/timed_run.h"
-#include "dialogs/title_editing.h"
+#include "dialogs/title_dialog_table.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
+#include "mfcapp/shared_page_values.h"
 
 namespace kyz::mfc {
 
 namespace {
 
-// A page on one of kyz424lx's dialog templates and its shared table entry: the page
-// registers as the socket's receiver by its place in the sheet, and the template's
-// "閉じる" is not shown, since the sheet's own buttons close it.
+// A page on one of the shared dialog templates and its shared table entry: the page
+// registers as the socket's receiver by its place in the sheet, and a template's
+// "閉じる" is not shown, since the sheet's own buttons close it. Each time the page comes
+// up it shows again what it shares with other pages.
 class CSharedTemplatePage : public CPropertyPage {
  public:
   CSharedTemplatePage(UINT template_id, int place) : CPropertyPage(template_id), place_(place) {}
@@ -35,6 +34,7 @@ class CSharedTemplatePage : public CPropertyPage {
     ShowWindow(GetDlgItem(IDCANCEL), SW_HIDE);
     return TRUE;
   }
+  void OnSetActive() override { show_shared_values(m_hWnd, place_); }
 
  private:
   int place_;
@@ -50,18 +50,13 @@ class CSharedPage : public CSharedTemplatePage {
   const Entry& entry_;
 };
 
-// "全Page設定" of page 1: pages 1..32 in the stored form on timer 3, every 500 ms,
-// the page number in the step box; it stops at an error reply. Nothing is locked.
-constexpr TimedRun all_pages_run{3, 500, IDC_TITLE_STEP, IDC_TITLE_PROGRESS, page_count,
-                                 [] { return page_count; },
-                                 [](HWND, int step) { send_title_stored(step - 1); }, false};
-
 // Page 1: the text of each page, in the font "ＭＳ ゴシック" 16 pixels high, with the
-// input method switched on. Each edit stores the text at once; a text that is not
-// empty is an unsaved change.
+// input method switched on; "全Page設定" sends pages 1..32 in the stored form on timer 3,
+// every 500 ms, the page number in its own box, and stops at an error reply. Nothing is
+// locked.
 class CTitlePage final : public CSharedTemplatePage {
  public:
-  CTitlePage() : CSharedTemplatePage(IDD_TITLE, 1) {}
+  CTitlePage() : CSharedTemplatePage(title_page().template_id, 1) {}
   ~CTitlePage() override {
     if (font_) DeleteObject(font_);
   }
@@ -69,41 +64,22 @@ class CTitlePage final : public CSharedTemplatePage {
  protected:
   BOOL OnInitDialog() override {
     CSharedTemplatePage::OnInitDialog();
-    register_settings_dialog(m_hWnd);
-    ShowWindow(GetDlgItem(IDC_TITLE_PROGRESS), SW_HIDE);
     font_ = CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
     SendDlgItemMessage(IDC_TITLE_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    add_list_entries(m_hWnd, IDC_TITLE_PAGE, numbered_texts(1, page_count, 2));
-    SendDlgItemMessage(IDC_TITLE_PAGE, CB_SETCURSEL, static_cast<WPARAM>(settings.current_page));
-    show_title_text(m_hWnd);
-    save_and_open_input_method();
+    initialise_title(m_hWnd, title_page());
     return TRUE;
   }
   bool OnCommand(UINT id, UINT notification) override {
-    switch (id) {
-      case IDC_TITLE_TEXT:
-        if (notification == EN_CHANGE) {
-          store_title_text(m_hWnd);
-          if (!settings.title[settings.current_page].empty()) settings.modified = 1;
-        }
-        return true;
-      case IDC_TITLE_PAGE:
-        if (notification == CBN_SELCHANGE) switch_title_page(m_hWnd);
-        return true;
-      case IDC_TITLE_SHOW_ONLY: send_current_title(false); return true;
-      case IDC_SEND: send_current_title(true); return true;
-      case IDC_TITLE_ALL_PAGES: start_timed_run(m_hWnd, all_pages_run); return true;
-      default: return false;
-    }
+    return title_command(m_hWnd, title_page(), static_cast<int>(id), static_cast<int>(notification));
   }
   void OnTimer(UINT_PTR id) override {
-    if (id == all_pages_run.timer_id) timed_run_tick(m_hWnd, all_pages_run);
+    if (id == title_page().all_pages_run.timer_id) timed_run_tick(m_hWnd, title_page().all_pages_run);
   }
   // The run ends with the page, when the sheet closes.
   bool OnOtherMessage(UINT message, WPARAM, LPARAM) override {
-    if (message == WM_DESTROY) end_timed_run_with_dialog(m_hWnd, all_pages_run);
+    if (message == WM_DESTROY) end_timed_run_with_dialog(m_hWnd, title_page().all_pages_run);
     return false;
   }
 
@@ -158,9 +134,8 @@ class CSchedulePage final : public CSharedTemplatePage {
   }
 };
 
-// Pages 2, 4, 5, 6 and 7: eight pages of the record at a time. Each shows the shared
-// group again whenever it comes up, so that a list always edits the page whose number
-// it shows.
+// Pages 2, 4, 5, 6 and 7: eight pages of the record at a time, of the one group they
+// share.
 class CPageGroupPage final : public CSharedPage<PageGroupDialog> {
  public:
   using CSharedPage::CSharedPage;
@@ -171,7 +146,6 @@ class CPageGroupPage final : public CSharedPage<PageGroupDialog> {
     initialise_page_group(m_hWnd, entry_);
     return TRUE;
   }
-  void OnSetActive() override { show_page_group(m_hWnd, entry_); }
   bool OnCommand(UINT id, UINT notification) override {
     return page_group_command(m_hWnd, entry_, static_cast<int>(id), static_cast<int>(notification));
   }

@@ -254,6 +254,36 @@ void add_dialog_steps(StepTable& table) {
          const std::string text = narrow(window_text(control(c, w[1])));
          if (text != w[2]) fail("control " + w[1] + " shows \"" + text + "\"");
        }},
+      // watch-text ID SECONDS TEXT...: within SECONDS control ID shows these texts one
+      // after the other, the first one now, and nothing else in between.
+      {"watch-text",
+       [](Context& c, const Words& w) {
+         need(w, 3);
+         HWND target = control(c, w[1]);
+         const Words expected(w.begin() + 3, w.end());
+         Words seen{narrow(window_text(target))};
+         const Clock::time_point end = Clock::now() + seconds(w[2]);
+         while (seen.back() == expected[seen.size() - 1] && seen.size() < expected.size() &&
+                Clock::now() < end) {
+           Sleep(1);
+           const std::string text = narrow(window_text(target));
+           if (text != seen.back()) seen.push_back(text);
+         }
+         if (seen != expected) fail("control " + w[1] + " showed" + quoted(seen));
+       }},
+      // expect-no-child WORD: no control of the dialog, shown or hidden, is of window
+      // class WORD or reads WORD.
+      {"expect-no-child",
+       [](Context& c, const Words& w) {
+         need(w, 1);
+         const std::wstring word = widen(w[1]);
+         for (HWND child = GetWindow(current_dialog(c), GW_CHILD); child;
+              child = GetWindow(child, GW_HWNDNEXT)) {
+           wchar_t name[64] = {};
+           GetClassNameW(child, name, 64);
+           if (name == word || window_text(child) == word) fail("the dialog has a control " + w[1]);
+         }
+       }},
       {"click",
        [](Context& c, const Words& w) {
          need(w, 1);

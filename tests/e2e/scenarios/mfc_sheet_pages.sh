@@ -5,7 +5,8 @@
 # the group chosen on one page is the group the next page shows; "Sequence" sends PAS;
 # the clock page sends the time it was opened at; "外部" sends AME; a title goes out as
 # its JIS codes and keeps up to this edition's 225 bytes; "全Page設定" sends all 32
-# pages one by one without a box; a sequence box is stored as it is clicked; the
+# pages one by one without a box, counting them in box 1006 of a page that has no
+# progress bar and no close button; a sequence box is stored as it is clicked; the
 # schedule's "AS" goes out in its day's place. Each page is kept as a picture in
 # out/mfc_sheet_pages/.
 source "$(dirname "$0")/../harness.sh"
@@ -142,7 +143,10 @@ type 40022 "あい"
 click 40025
 expect-received-exactly \${RECEIVED} "\${TITLE}\r\n"
 expect-box "Success" "設定完了" none OK
+expect-no-child msctls_progress32
+expect-no-child 閉じる
 click 40026
+watch-text 1006 30 "" $(seq -s ' ' 32) "  "
 expect-received-exactly \${RECEIVED} "\${TITLE}\r\n\${ALL_PAGES}" 30
 expect-no-box 1
 type 40022 "$LONG"
