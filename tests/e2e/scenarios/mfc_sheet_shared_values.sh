@@ -72,10 +72,6 @@ combo 40081 1
 click 40025
 expect-received \${RECEIVED} "$COLOURS\r\n"
 expect-box "Success" "設定完了" none OK
-sheet-page "文字レベルの設定"
-expect-combo-text 40043 "P 25～32"
-combo 40043 2
-expect-combo-text 40051 "Low"
 # Input 3 on "AS", then back on a page of its own.
 sheet-page "リモート"
 combo 1017 32
