@@ -1,7 +1,11 @@
 // The serial line of kyz424ctl.exe: the Win32 serial API, 38400 baud 8E1 with the
-// programs' handshake. Reads wait through the port's own timeouts, so no thread and no
-// overlapped I/O are needed for one command at a time.
+// programs' handshake. A read takes what the driver has queued and returns at once;
+// waiting for an answer looks at the queue every few milliseconds, so no thread and no
+// overlapped I/O are needed for one command at a time (and no reliance on the read
+// timeouts' "return on the first byte" form, which not every serial driver honours).
 #include <windows.h>
+
+#include <algorithm>
 
 #include "core/links/byte_stream.h"
 
@@ -10,6 +14,7 @@ namespace {
 
 constexpr DWORD queue_size = 2000;
 constexpr DWORD write_timeout_ms = 1000;
+constexpr DWORD poll_pause_ms = 2;
 
 class SerialStream final : public ByteStream {
  public:
@@ -29,21 +34,26 @@ class SerialStream final : public ByteStream {
   }
 
   int read_within(char* buffer, std::size_t size, Millis timeout_ms, std::string& error) override {
-    // MAXDWORD / MAXDWORD / T: return as soon as a byte is there, or after T ms.
-    COMMTIMEOUTS timeouts{};
-    timeouts.ReadIntervalTimeout = MAXDWORD;
-    timeouts.ReadTotalTimeoutMultiplier = timeout_ms > 0 ? MAXDWORD : 0;
-    timeouts.ReadTotalTimeoutConstant = timeout_ms > 0 ? static_cast<DWORD>(timeout_ms) : 0;
-    timeouts.WriteTotalTimeoutConstant = write_timeout_ms;
-    SetCommTimeouts(port_, &timeouts);
-    DWORD got = 0;
-    if (!ReadFile(port_, buffer, static_cast<DWORD>(size), &got, nullptr)) {
+    const Millis deadline = steady_now_ms() + timeout_ms;
+    for (;;) {
       DWORD errors = 0;
-      ClearCommError(port_, &errors, nullptr);
-      error = "the serial port failed (error " + std::to_string(GetLastError()) + ")";
-      return -1;
+      COMSTAT status{};
+      if (!ClearCommError(port_, &errors, &status)) {
+        error = "the serial port failed (error " + std::to_string(GetLastError()) + ")";
+        return -1;
+      }
+      if (status.cbInQue > 0) {
+        DWORD got = 0;
+        const DWORD wanted = std::min<DWORD>(status.cbInQue, static_cast<DWORD>(size));
+        if (!ReadFile(port_, buffer, wanted, &got, nullptr)) {
+          error = "the serial port failed (error " + std::to_string(GetLastError()) + ")";
+          return -1;
+        }
+        if (got > 0) return static_cast<int>(got);
+      }
+      if (steady_now_ms() >= deadline) return 0;
+      Sleep(poll_pause_ms);
     }
-    return static_cast<int>(got);
   }
 
  private:
@@ -94,6 +104,11 @@ std::unique_ptr<ByteStream> open_serial_stream(const std::string& port, std::str
     return nullptr;
   }
   SetupComm(handle, queue_size, queue_size);
+  // Reads return at once with what is queued; writes give up after a second.
+  COMMTIMEOUTS timeouts{};
+  timeouts.ReadIntervalTimeout = MAXDWORD;
+  timeouts.WriteTotalTimeoutConstant = write_timeout_ms;
+  SetCommTimeouts(handle, &timeouts);
   if (!set_line(handle)) {
     error = "serial port " + port + ": is no serial port, or cannot be set to 38400 baud 8E1";
     CloseHandle(handle);
