@@ -86,13 +86,18 @@ std::string narrow(const std::wstring& s) {
   return out;
 }
 
+// The text may grow between the two messages ("9" becoming "10"): a buffer with room for
+// one more character shows that, and the text is read again.
 std::wstring window_text(HWND window) {
-  const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto got = SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
-                                reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(got));
-  return text;
+  for (;;) {
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 2, L'\0');
+    const auto got = SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                                  reinterpret_cast<LPARAM>(text.data()));
+    if (got > length) continue;
+    text.resize(static_cast<std::size_t>(got));
+    return text;
+  }
 }
 
 std::wstring class_name(HWND window) {
