@@ -33,6 +33,11 @@ void CWinApp::OnFileNew() {
   m_pMainWnd = template_->frame();
 }
 
+void CWinApp::CloseAllDocuments() {
+  m_pMainWnd = nullptr;
+  if (template_) template_->CloseAll();
+}
+
 CDocument* CSingleDocTemplate::OpenNewDocument() {
   if (!frame_) {
     frame_ = make_frame_();
@@ -45,10 +50,26 @@ CDocument* CSingleDocTemplate::OpenNewDocument() {
   return document_->OnNewDocument() ? document_.get() : nullptr;
 }
 
+void CSingleDocTemplate::CloseAll() {
+  if (frame_ && frame_->m_hWnd) ::DestroyWindow(frame_->m_hWnd);
+  view_.reset();
+  frame_.reset();
+  document_.reset();
+}
+
+void AfxWinTerm() {
+  // Sockets first: no notification can then reach a window or object that is going.
+  AfxSocketTerm();
+  if (CWinApp* app = AfxGetApp()) app->CloseAllDocuments();
+}
+
+// Everything the framework made is gone before the program returns, while the static
+// objects (the application, the program's globals) still stand.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   CWinApp* app = AfxGetApp();
   if (!app) return 1;
   app->m_hInstance = instance;
-  if (!app->InitInstance()) return app->ExitInstance();
-  return app->Run();
+  const int status = app->InitInstance() ? app->Run() : app->ExitInstance();
+  AfxWinTerm();
+  return status;
 }

@@ -9,21 +9,14 @@ INT_PTR CDialog::DoModal() {
                            reinterpret_cast<LPARAM>(this));
 }
 
-namespace {
-// The dialog object rides on a window property, so that DWLP_USER stays free for the
-// shared dialog procedures whose parts the pages use.
-constexpr wchar_t object_property[] = L"KYZ dialog object";
-}  // namespace
-
 INT_PTR CALLBACK CDialog::DlgProcStub(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<CDialog*>(lparam);
-    self->m_hWnd = dialog;
-    ::SetPropW(dialog, object_property, self);
-  }
-  auto* self = static_cast<CDialog*>(::GetPropW(dialog, object_property));
-  if (message == WM_NCDESTROY) ::RemovePropW(dialog, object_property);
-  return self ? self->DialogProc(message, wparam, lparam) : FALSE;
+  if (message == WM_INITDIALOG) reinterpret_cast<CDialog*>(lparam)->Attach(dialog);
+  // Only CDialog objects are joined to windows of this procedure.
+  auto* self = static_cast<CDialog*>(FromHandlePermanent(dialog));
+  if (!self) return FALSE;
+  const INT_PTR result = self->DialogProc(message, wparam, lparam);
+  if (message == WM_NCDESTROY) self->Detach();
+  return result;
 }
 
 INT_PTR CDialog::DialogProc(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -64,9 +57,12 @@ PROPSHEETPAGEW& CPropertyPage::Describe() {
 }
 
 // A page's WM_INITDIALOG carries its PROPSHEETPAGE, whose lParam is the page object.
+// The first page created also tells its sheet the sheet's window.
 INT_PTR CALLBACK CPropertyPage::PageProcStub(HWND page, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_INITDIALOG) {
     lparam = reinterpret_cast<const PROPSHEETPAGEW*>(lparam)->lParam;
+    CPropertySheet* sheet = reinterpret_cast<CPropertyPage*>(lparam)->sheet_;
+    if (sheet && !sheet->m_hWnd) sheet->SheetCreated(::GetParent(page));
   }
   return DlgProcStub(page, message, wparam, lparam);
 }
@@ -133,25 +129,22 @@ bool CPropertyPage::OnNotify(NMHDR* header, LRESULT& result) {
   return true;
 }
 
-namespace {
-// The sheet being created: the creation callback carries no parameter of ours.
-CPropertySheet* sheet_in_creation = nullptr;
-}  // namespace
-
 CPropertySheet::CPropertySheet(UINT caption_id, CWnd* parent)
     : title_(AfxLoadString(caption_id)), parent_(parent) {}
 
-int CALLBACK CPropertySheet::SheetCallback(HWND sheet, UINT message, LPARAM) {
-  if (message == PSCB_INITIALIZED && sheet_in_creation) {
-    sheet_in_creation->m_hWnd = sheet;
-    sheet_in_creation->OnInitSheet();
-  }
-  return 0;
+void CPropertySheet::AddPage(std::unique_ptr<CPropertyPage> page) {
+  page->sheet_ = this;
+  pages_.push_back(std::move(page));
+}
+
+void CPropertySheet::SheetCreated(HWND sheet) {
+  m_hWnd = sheet;
+  OnInitSheet();
 }
 
 INT_PTR CPropertySheet::DoModal() {
   std::vector<PROPSHEETPAGEW> descriptions;
-  for (CPropertyPage* page : pages_) descriptions.push_back(page->Describe());
+  for (const auto& page : pages_) descriptions.push_back(page->Describe());
   PROPSHEETHEADERW header{};
   header.dwSize = sizeof header;
   header.dwFlags = m_dwFlags;
@@ -160,10 +153,7 @@ INT_PTR CPropertySheet::DoModal() {
   header.pszCaption = title_.c_str();
   header.nPages = static_cast<UINT>(descriptions.size());
   header.ppsp = descriptions.data();
-  header.pfnCallback = SheetCallback;
-  sheet_in_creation = this;
   const INT_PTR result = ::PropertySheetW(&header);
-  sheet_in_creation = nullptr;
-  m_hWnd = nullptr;
+  m_hWnd = nullptr;  // the sheet's window has gone with PropertySheetW's return
   return result;
 }

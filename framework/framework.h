@@ -4,6 +4,13 @@
 // Each class is a thin wrapper around one Win32 object. A static procedure stub finds
 // the C++ object behind a window handle and forwards each message to one virtual
 // handler; a class overrides only the handlers it needs. Only what kyz424 uses is here.
+//
+// Lifetimes: an object is joined to its window from the window's first message of ours
+// (WM_NCCREATE, WM_INITDIALOG) until its last (WM_NCDESTROY), and an object that dies
+// first leaves its window behind it, so no window ever reaches a freed object. When the
+// message loop has ended, the framework closes every socket and ends WinSock, then
+// destroys the frame's window and the frame, view and document objects, in that order,
+// before the program returns.
 #pragma once
 
 #include <winsock.h>
@@ -25,8 +32,17 @@ class CSingleDocTemplate;
 // The part every window and dialog shares: its handle and a few control helpers.
 class CWnd {
  public:
-  virtual ~CWnd() = default;
+  CWnd() = default;
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+  // An object that goes before its window leaves the window unable to find it.
+  virtual ~CWnd() { Detach(); }
+  // The window, from its first message of ours to its WM_NCDESTROY; else nullptr.
   HWND m_hWnd = nullptr;
+
+  // The object of ours joined to `window`; nullptr when there is none (a window of
+  // another kind, one not yet joined, or one whose object has gone).
+  static CWnd* FromHandlePermanent(HWND window);
 
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
   LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) const {
@@ -37,10 +53,20 @@ class CWnd {
   }
   std::wstring GetDlgItemText(int id) const;
   void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable); }
+
+ protected:
+  // Joins this object and `window`: the only way from a window to its object.
+  void Attach(HWND window);
+  // Parts them again; m_hWnd becomes nullptr. The stubs call it after WM_NCDESTROY.
+  void Detach();
 };
 
 // A window with its own window class; the class is registered at the first Create.
+// The object owns its window: an object that goes first destroys it.
 class CWindow : public CWnd {
+ public:
+  ~CWindow() override;
+
  protected:
   // Creates the window from `cs`; cs.lpszClass names the class, registered with `icon`.
   bool CreateFromStruct(CREATESTRUCTW& cs, HICON icon = nullptr);
@@ -131,9 +157,13 @@ class CSingleDocTemplate {
         [] { return std::make_unique<Frame>(); }, [] { return std::make_unique<View>(); });
   }
 
+  ~CSingleDocTemplate() { CloseAll(); }
   // A new document: the first call also creates the frame and its view.
   CDocument* OpenNewDocument();
   CFrameWnd* frame() const { return frame_.get(); }
+  // Destroys the frame's window (its view's with it) while every object is still
+  // there to see its last messages, then the view, the frame and the document.
+  void CloseAll();
 
  private:
   UINT resource_id_;
@@ -160,6 +190,8 @@ class CWinApp {
   }
   // "New" of the framework: a new document through the template.
   void OnFileNew();
+  // The template's windows and objects, destroyed in order (CSingleDocTemplate::CloseAll).
+  void CloseAllDocuments();
 
   const wchar_t* m_pszAppName;
   HINSTANCE m_hInstance = nullptr;
@@ -171,6 +203,9 @@ class CWinApp {
 
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
+// The framework's end once the application has ended: every socket closed and WinSock
+// ended, then the frame, view and document destroyed. The program entry calls it.
+void AfxWinTerm();
 // A string resource of the program, empty when there is none.
 std::wstring AfxLoadString(UINT id);
 
@@ -204,6 +239,8 @@ class CDialog : public CWnd {
   CWnd* m_pParent;
 };
 
+class CPropertySheet;
+
 // A page of a property sheet: a child dialog the sheet creates when it is first shown.
 class CPropertyPage : public CDialog {
  public:
@@ -220,16 +257,21 @@ class CPropertyPage : public CDialog {
   void OnCancel() override {}
 
  private:
+  friend class CPropertySheet;
   PROPSHEETPAGEW psp_{};
+  // The sheet the page was added to; the first page created tells it its window.
+  CPropertySheet* sheet_ = nullptr;
 };
 
-// A modal property sheet of the pages added to it, in the order added.
+// A modal property sheet of the pages added to it, in the order added; it owns them.
+// The sheet's window is the common controls' own: m_hWnd holds it while DoModal runs,
+// from the moment the first page is created (the sheet's buttons are in place by then,
+// the sheet not yet shown).
 class CPropertySheet : public CWnd {
  public:
   // The caption is string `caption_id` until SetTitle replaces it.
   CPropertySheet(UINT caption_id, CWnd* parent);
-  virtual ~CPropertySheet() = default;
-  void AddPage(CPropertyPage* page) { pages_.push_back(page); }
+  void AddPage(std::unique_ptr<CPropertyPage> page);
   void SetTitle(const std::wstring& title) { title_ = title; }
   const std::wstring& GetTitle() const { return title_; }
   virtual INT_PTR DoModal();
@@ -237,23 +279,38 @@ class CPropertySheet : public CWnd {
  protected:
   // After the sheet window exists, before it shows.
   virtual void OnInitSheet() {}
-  DWORD m_dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK;
+  DWORD m_dwFlags = PSH_PROPSHEETPAGE;
 
  private:
-  static int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM lparam);
-  std::vector<CPropertyPage*> pages_;
+  friend class CPropertyPage;
+  // The first page's WM_INITDIALOG: the sheet's window is `sheet`.
+  void SheetCreated(HWND sheet);
+  std::vector<std::unique_ptr<CPropertyPage>> pages_;
   std::wstring title_;
   CWnd* parent_;
 };
 
 // ---- Asynchronous socket ---------------------------------------------------------
 
-// Starts WinSock 1.1 for the process; false when it cannot.
+// Starts WinSock 1.1 for the process, once however often it is called; false when it
+// cannot.
 bool AfxSocketInit();
+// Closes every socket still open, then ends WinSock if AfxSocketInit started it.
+// AfxWinTerm calls it; afterwards no notification reaches a socket object.
+void AfxSocketTerm();
 
 // A socket whose network events arrive as virtual calls on the user-interface thread.
+//
+// Each socket has a notification message of its own, given when it is created. A
+// socket leaves the framework's table before its handle is closed, and a notification
+// is delivered only when both its handle and its message are those of a socket in the
+// table: one that was queued for a closed socket never reaches a new socket that the
+// system gave the same handle number.
 class CAsyncSocket {
  public:
+  CAsyncSocket() = default;
+  CAsyncSocket(const CAsyncSocket&) = delete;
+  CAsyncSocket& operator=(const CAsyncSocket&) = delete;
   static constexpr long all_events =
       FD_READ | FD_WRITE | FD_OOB | FD_ACCEPT | FD_CONNECT | FD_CLOSE;  // 63
 
@@ -267,8 +324,8 @@ class CAsyncSocket {
   void Close();
   SOCKET m_hSocket = INVALID_SOCKET;
 
-  // Dispatches one notification of the framework's socket window.
-  static void Dispatch(SOCKET socket, LPARAM event_word);
+  // Dispatches notification `message` of the framework's socket window.
+  static void Dispatch(UINT message, SOCKET socket, LPARAM event_word);
 
  protected:
   virtual void OnReceive(int) {}

@@ -1,5 +1,35 @@
-// Window creation and message dispatch of the frame and the view.
+// Window creation and message dispatch of the frame and the view, and the one way from
+// any window of ours to its object.
 #include "framework/framework.h"
+
+namespace {
+// The object rides on a window property for every kind of window: dialogs leave
+// DWLP_USER to the shared dialog procedures whose parts the pages use, and a property
+// is the one place that serves windows and dialogs alike.
+constexpr wchar_t object_property[] = L"KYZ window object";
+}  // namespace
+
+CWnd* CWnd::FromHandlePermanent(HWND window) {
+  return window ? static_cast<CWnd*>(::GetPropW(window, object_property)) : nullptr;
+}
+
+void CWnd::Attach(HWND window) {
+  m_hWnd = window;
+  ::SetPropW(window, object_property, this);
+}
+
+void CWnd::Detach() {
+  if (m_hWnd && FromHandlePermanent(m_hWnd) == this) ::RemovePropW(m_hWnd, object_property);
+  m_hWnd = nullptr;
+}
+
+CWindow::~CWindow() {
+  // Parted first, so that the window's last messages go to the default procedure.
+  if (HWND window = m_hWnd) {
+    Detach();
+    ::DestroyWindow(window);
+  }
+}
 
 std::wstring CWnd::GetDlgItemText(int id) const {
   HWND item = GetDlgItem(id);
@@ -26,13 +56,14 @@ bool CWindow::CreateFromStruct(CREATESTRUCTW& cs, HICON icon) {
 
 LRESULT CALLBACK CWindow::WndProcStub(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<CWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->m_hWnd = window;
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    static_cast<CWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams)->Attach(window);
   }
-  auto* self = reinterpret_cast<CWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  // Only CWindow objects are joined to windows of this procedure's classes.
+  auto* self = static_cast<CWindow*>(FromHandlePermanent(window));
   if (!self) return ::DefWindowProcW(window, message, wparam, lparam);
-  return self->WindowProc(message, wparam, lparam);
+  const LRESULT result = self->WindowProc(message, wparam, lparam);
+  if (message == WM_NCDESTROY) self->Detach();
+  return result;
 }
 
 LRESULT CWindow::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {

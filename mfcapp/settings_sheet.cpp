@@ -180,10 +180,7 @@ CMyPropertySheet::CMyPropertySheet(CWnd* parent) : CPropertySheet(IDS_SHEET_CAPT
   for (const FieldDialog& d : field_pages()) pages.push_back(std::make_unique<CFieldPage>(d));
   std::sort(pages.begin(), pages.end(),
             [](const auto& a, const auto& b) { return a->place() < b->place(); });
-  for (auto& page : pages) {
-    AddPage(page.get());
-    pages_.push_back(std::move(page));
-  }
+  for (auto& page : pages) AddPage(std::move(page));
 }
 
 // Cancel would keep the edits too; only OK is shown, in Cancel's place.

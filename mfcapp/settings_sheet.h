@@ -3,9 +3,6 @@
 // one button, OK, and its close box both keep all edits.
 #pragma once
 
-#include <memory>
-#include <vector>
-
 #include "framework/framework.h"
 
 namespace kyz::mfc {
@@ -16,9 +13,6 @@ class CMyPropertySheet final : public CPropertySheet {
 
  protected:
   void OnInitSheet() override;
-
- private:
-  std::vector<std::unique_ptr<CPropertyPage>> pages_;
 };
 
 }  // namespace kyz::mfc
