@@ -1,6 +1,7 @@
 #include "mfcapp/client_socket.h"
 
 #include "core/links/win32/serial_link.h"
+#include "core/links/win32/socket_send_all.h"
 #include "core/links/tcp_destination.h"
 #include "core/protocol/link_seam.h"
 #include "core/protocol/protocol_state.h"
@@ -31,12 +32,12 @@ void install_command_links() {
 
 void ClientSocket::ConnectToSelectedHost() {
   // A socket left from an earlier attempt is replaced rather than leaked.
-  Close();
+  EndConnection();
   // An address outside the host list or a port text beyond any port cannot connect.
   const auto host = selected_host_address(link_config);
   const auto port = tcp_port_from_text(link_config.port_number);
   if (!Create() || !host || !port) {
-    Close();
+    EndConnection();
     error_box("Socket 接続");
     return;
   }
@@ -45,15 +46,17 @@ void ClientSocket::ConnectToSelectedHost() {
 }
 
 void ClientSocket::Disconnect() {
-  Close();
+  EndConnection();
   success_box("Socket 切断 OK");
-  ShowConnected(false);
 }
 
 void ClientSocket::SendCommand(std::string_view text) {
   const std::string_view wire = text.substr(0, text.find('\0'));
-  if (Send(wire.data(), static_cast<int>(wire.size())) == SOCKET_ERROR) {
+  if (!send_all_on_socket(m_hSocket, wire)) {
     send_failed = 1;
+    // A connection that failed under a send carries nothing more: it ends before the box.
+    // One whose queue stayed full is still there, and left to the sign.
+    if (WSAGetLastError() != WSAEWOULDBLOCK) EndConnection();
     error_box("Socket 送信");
   }
 }
@@ -75,23 +78,29 @@ void ClientSocket::OnReceive(int error) {
 void ClientSocket::OnConnect(int error) {
   if (error != 0) {
     // Nothing to keep from a refused connection; the next "接続" starts afresh.
-    Close();
+    EndConnection();
     error_box("Socket 接続");
     return;
   }
-  success_box("Socket 接続 OK");
+  // Recorded before the box: a close that arrives while the box is open is handled
+  // inside it, and stays handled when the box returns.
   ShowConnected(true);
+  success_box("Socket 接続 OK");
 }
 
 void ClientSocket::OnClose(int error) {
+  // A connection that broke off leaves no socket that only fails sends either.
+  EndConnection();
   if (error != 0) {
-    // The connection broke off: report it, and leave no socket that only fails sends.
     error_box("Socket 切断");
-    Close();
-    ShowConnected(false);
-    return;
+  } else {
+    success_box("Socket 切断 OK");
   }
-  Disconnect();
+}
+
+void ClientSocket::EndConnection() {
+  Close();
+  ShowConnected(false);
 }
 
 void ClientSocket::ShowConnected(bool connected) {

@@ -2,6 +2,12 @@
 // Commands go out without waiting; each answer arrives as a receive notification and
 // goes to the reply handler of the page or dialog that registered last.
 //
+// The connected flag is the one truth about the link: the send path and the exit ask
+// it, and the "接続"/"切断" buttons follow it. Whatever ends the link (the sign, "切断",
+// a failed send) clears it before any box is shown, and the connect notification sets
+// it before its box, so a close handled while a box is open is never undone when the
+// box returns.
+//
 // UI thread only: the framework calls the notifications from the message loop.
 #pragma once
 
@@ -25,7 +31,8 @@ class ClientSocket final : public CAsyncSocket {
   void ConnectToSelectedHost();
   // "切断": closes the socket and reports it, as the adapter's own close does.
   void Disconnect();
-  // Sends a command text (up to its NUL); "Socket 送信" when the send fails.
+  // Sends a command text (up to its NUL), all of it, continuing after a partial send.
+  // "Socket 送信" when the send fails; a connection that failed under it has ended.
   void SendCommand(std::string_view text);
   bool connected() const { return connected_ == 1; }
 
@@ -42,6 +49,8 @@ class ClientSocket final : public CAsyncSocket {
   void OnClose(int error) override;
 
  private:
+  // Closes the socket and shows the link as not connected.
+  void EndConnection();
   void ShowConnected(bool connected);
   int connected_ = 0;
   HWND owner_ = nullptr;
