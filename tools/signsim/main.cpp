@@ -92,7 +92,7 @@ int run(const Options& options) {
   bool ok = true;
   if (options.tcp_listen) {
     listener = std::make_unique<TcpListener>(shared_sign, context);
-    ok = listener->start(options.listen_port, error);
+    ok = listener->start(options.listen_port, options.hold_connects, error);
     const std::string port_text = std::to_string(listener->port()) + "\n";
     if (ok && !options.port_file.empty() && !publish_file(options.port_file, port_text)) {
       error = "cannot write " + options.port_file;

@@ -15,6 +15,8 @@ const char* const usage_text =
     "  --tcp-listen PORT       act as the sign's network adapter on 127.0.0.1:PORT;\n"
     "                          0 chooses a free port (see --port-file)\n"
     "  --port-file FILE        write the port listened on to FILE once listening\n"
+    "  --hold-connects         with --tcp-listen: take no connection and keep the port's\n"
+    "                          queue full, so that a tool's connect stays pending\n"
     "  --connect HOST:PORT     act as sign adapters connecting to a tool in server mode\n"
     "  --adapters N            number of adapters for --connect, 1..100 (default 1);\n"
     "                          each is its own connection and its own sign, connected\n"
@@ -133,6 +135,7 @@ bool parse_options(const std::vector<std::string>& args, Options& o, std::string
   };
   const std::map<std::string, bool*> switches = {
       {"--help", &o.help},
+      {"--hold-connects", &o.hold_connects},
       {"--adapter-tag", &o.adapter_tag},
       {"--silent", &f.silent},
       {"--close-mid-answer", &f.close_mid_answer},
@@ -166,6 +169,10 @@ bool parse_options(const std::vector<std::string>& args, Options& o, std::string
   }
   if (!o.port_file.empty() && !o.tcp_listen) {
     error = "--port-file needs --tcp-listen";
+    return false;
+  }
+  if (o.hold_connects && !o.tcp_listen) {
+    error = "--hold-connects needs --tcp-listen";
     return false;
   }
   return true;

@@ -16,6 +16,7 @@ struct Options {
   bool tcp_listen = false;
   int listen_port = 0;            // 0 = any free port
   std::string port_file;          // receives the port actually listened on
+  bool hold_connects = false;     // listen, but leave every connect to the port pending
   std::string connect_host;       // adapter mode: the tool's listening address
   int connect_port = 0;
   int adapters = 1;

@@ -16,7 +16,7 @@ TcpListener::~TcpListener() {
   join();
 }
 
-bool TcpListener::start(int port, std::string& error) {
+bool TcpListener::start(int port, bool hold_connects, std::string& error) {
   listen_fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (listen_fd_ < 0) {
     error = std::string("socket: ") + std::strerror(errno);
@@ -29,7 +29,7 @@ bool TcpListener::start(int port, std::string& error) {
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   address.sin_port = htons(static_cast<uint16_t>(port));
   if (bind(listen_fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      listen(listen_fd_, 128) != 0) {
+      listen(listen_fd_, hold_connects ? 0 : 128) != 0) {
     error = "cannot listen on 127.0.0.1:" + std::to_string(port) + ": " + std::strerror(errno);
     close(listen_fd_);
     listen_fd_ = -1;
@@ -39,6 +39,18 @@ bool TcpListener::start(int port, std::string& error) {
   getsockname(listen_fd_, reinterpret_cast<sockaddr*>(&address), &length);
   port_ = ntohs(address.sin_port);
   context_.log.note("tcp", "listening on 127.0.0.1:" + std::to_string(port_));
+  if (hold_connects) {
+    // A queue of length 0 takes one connection; once it is there, further connects
+    // get no answer.
+    queue_filler_fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (queue_filler_fd_ < 0 ||
+        connect(queue_filler_fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+      error = std::string("cannot fill the listening queue: ") + std::strerror(errno);
+      return false;
+    }
+    context_.log.note("tcp", "holding every connect pending");
+    return true;
+  }
   acceptor_ = std::thread([this] { accept_loop(); });
   return true;
 }
@@ -94,6 +106,10 @@ void TcpListener::join() {
   for (auto& connection : connections_)
     if (connection.thread.joinable()) connection.thread.join();
   connections_.clear();
+  if (queue_filler_fd_ >= 0) {
+    close(queue_filler_fd_);
+    queue_filler_fd_ = -1;
+  }
   if (listen_fd_ >= 0) {
     close(listen_fd_);
     listen_fd_ = -1;

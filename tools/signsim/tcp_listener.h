@@ -18,7 +18,9 @@ class TcpListener {
   ~TcpListener();
 
   // Binds and listens; `port` 0 takes a free one. False with `error` set on failure.
-  bool start(int port, std::string& error);
+  // With `hold_connects` no connection is taken: the listener's queue holds one, its
+  // own, and the system leaves every further connect unanswered, so it stays pending.
+  bool start(int port, bool hold_connects, std::string& error);
   int port() const { return port_; }
 
   // Ends accepting and every connection; returns when all threads are done. Call after
@@ -40,6 +42,7 @@ class TcpListener {
   Sign& sign_;
   const SessionContext& context_;
   int listen_fd_ = -1;
+  int queue_filler_fd_ = -1;  // the connection that keeps a held queue full
   int port_ = 0;
   std::thread acceptor_;
   std::mutex connections_mutex_;
