@@ -80,6 +80,7 @@ void AfxSocketTerm() {
 CAsyncSocket::~CAsyncSocket() { Close(); }
 
 bool CAsyncSocket::Create(UINT port, long events) {
+  Close();  // a socket still open is not left behind unclosed
   if (!session.started) return false;
   m_hSocket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
   if (m_hSocket == INVALID_SOCKET) return false;
