@@ -27,11 +27,13 @@ bool add_shown_host(HWND dialog, const HostListIds& ids) {
                          static_cast<std::uint8_t>(SECOND_IPADDRESS(packed)),
                          static_cast<std::uint8_t>(THIRD_IPADDRESS(packed)),
                          static_cast<std::uint8_t>(FOURTH_IPADDRESS(packed))};
-  if (!add_host(host)) {
+  const HostListEdit edit = add_host(host);
+  if (edit == HostListEdit::refused) {
     warning_box("ホストリストは256件までです。これ以上追加できません。");
     return false;
   }
   append_host_row(dialog, ids, host);
+  if (edit == HostListEdit::not_saved) report_configuration_not_saved();
   return true;
 }
 

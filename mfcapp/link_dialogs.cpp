@@ -38,7 +38,7 @@ void run_interface_dialog(CWnd* parent) {
   CLinkChoiceDialog(IDD_MFC_INTERFACE, parent, IDC_MFC_INTERFACE_LIST, interface_rows,
                     link_config.interface, [](int row) {
                       link_config.interface = row;
-                      write_interface();
+                      if (!write_interface()) report_configuration_not_saved();
                       if (row == interface_serial && port_open == 0) start_serial_link();
                     })
       .DoModal();
@@ -50,7 +50,7 @@ void run_serial_port_dialog(CWnd* parent) {
                       link_config.com_port = row;
                       stop_serial_reader();
                       start_serial_link();
-                      write_com_port();
+                      if (!write_com_port()) report_configuration_not_saved();
                     })
       .DoModal();
 }
@@ -86,7 +86,7 @@ bool CTcpIpDialog::OnCommand(UINT id, UINT notification) {
 }
 
 void CTcpIpDialog::OnOK() {
-  write_port_number();
+  if (!write_port_number()) report_configuration_not_saved();
   EndDialog(IDOK);
 }
 
@@ -94,11 +94,13 @@ void CTcpIpDialog::DeleteHost() {
   const auto row = static_cast<int>(SendDlgItemMessage(IDC_HOST_LIST, LB_GETCURSEL));
   if (row < 0) return;
   SendDlgItemMessage(IDC_HOST_LIST, LB_DELETESTRING, static_cast<WPARAM>(row));
-  delete_host(row);  // writes "list_count" and moves the later hosts' keys down
+  // Writes "list_count" and moves the later hosts' keys down; one report for the action.
+  bool saved = delete_host(row) != HostListEdit::not_saved;
   const auto rows = static_cast<int>(SendDlgItemMessage(IDC_HOST_LIST, LB_GETCOUNT));
   if (rows > 0) SendDlgItemMessage(IDC_HOST_LIST, LB_SETCURSEL, static_cast<WPARAM>(row < rows ? row : rows - 1));
   link_config.select_number = row;
-  write_select_number();
+  saved = write_select_number() && saved;
+  if (!saved) report_configuration_not_saved();
 }
 
 void CTcpIpDialog::ChooseHost() {
@@ -109,7 +111,7 @@ void CTcpIpDialog::ChooseHost() {
   SendDlgItemMessage(IDC_HOST_LIST, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
   if (const auto host = host_from_list_row(wide_to_utf8(text.c_str()))) show_host(m_hWnd, host_ids, *host);
   link_config.select_number = row;
-  write_select_number();
+  if (!write_select_number()) report_configuration_not_saved();
 }
 
 }  // namespace kyz::mfc

@@ -13,11 +13,12 @@ namespace kyz {
 namespace {
 
 // A dialog whose list shows `rows` with `value` selected. OK takes the chosen row into
-// `value` and writes its key; "閉じる" leaves `value` as it was.
+// `value` and writes its key (a failed write is reported); "閉じる" leaves `value` as it
+// was.
 template <std::size_t N>
 INT_PTR choice_taken_on_ok(HWND dialog, UINT message, WPARAM wparam, int list_id,
                            const std::array<const wchar_t*, N>& rows, int& value,
-                           void (*write_key)(const LinkConfiguration&)) {
+                           bool (*write_key)(const LinkConfiguration&)) {
   switch (message) {
     case WM_INITDIALOG:
       fill_choice_list(dialog, list_id, rows, value);
@@ -27,7 +28,7 @@ INT_PTR choice_taken_on_ok(HWND dialog, UINT message, WPARAM wparam, int list_id
         const int row = chosen_row(dialog, list_id);
         if (row >= 0) {
           value = row;
-          write_key(link_config);
+          if (!write_key(link_config)) report_configuration_not_saved();
         }
         EndDialog(dialog, IDOK);
         return TRUE;
@@ -72,7 +73,7 @@ INT_PTR CALLBACK client_server_dialog_procedure(HWND dialog, UINT message, WPARA
         const int row = chosen_row(dialog, IDC_CLIENT_SERVER_LIST);
         if (row >= 0) {
           link_config.client_server = row;
-          write_client_server();
+          if (!write_client_server()) report_configuration_not_saved();
         }
         return TRUE;
       }

@@ -47,7 +47,7 @@ bool handle_common(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam, int 
         return true;
       }
       if (LOWORD(wparam) == close_id || LOWORD(wparam) == IDCANCEL) {
-        write_port_number();
+        if (!write_port_number()) report_configuration_not_saved();
         EndDialog(dialog, LOWORD(wparam));
         return true;
       }
@@ -91,14 +91,14 @@ void delete_chosen_host(HWND dialog) {
   const int row = selected_row(dialog, IDC_TCP_HOST_LIST);
   if (link_config.list_count == 0 || row < 0) return;
   SendDlgItemMessageW(dialog, IDC_TCP_HOST_LIST, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-  delete_host(row);
+  if (delete_host(row) == HostListEdit::not_saved) report_configuration_not_saved();
 }
 
 void choose_host(HWND dialog) {
   const int row = selected_row(dialog, IDC_TCP_HOST_LIST);
   if (row < 0 || row >= link_config.list_count) return;
   link_config.select_number = row;
-  write_select_number();
+  if (!write_select_number()) report_configuration_not_saved();
   show_host(dialog, host_ids, link_config.host_list[static_cast<std::size_t>(row)]);
 }
 

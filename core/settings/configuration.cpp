@@ -4,6 +4,7 @@
 
 #include "core/settings/edition.h"
 #include "core/settings/profile_store.h"
+#include "core/ui/message_boxes.h"
 
 namespace kyz {
 
@@ -34,12 +35,21 @@ int read_number(const char* key) {
   return profile_number(profile_store().read(configuration_section(), key, "0", number_chars));
 }
 
-void write_number(const char* key, int value) {
-  profile_store().write(configuration_section(), key, std::to_string(value));
+bool write_number(const char* key, int value) {
+  return profile_store().write(configuration_section(), key, std::to_string(value));
 }
 
-void write_host(const LinkConfiguration& config, int index) {
-  for (int j = 0; j < 4; ++j) write_number(host_key(index, j).c_str(), config.host_list[index][j]);
+// Every octet is tried even after one failed.
+bool write_host(const LinkConfiguration& config, int index) {
+  bool written = true;
+  for (int j = 0; j < 4; ++j) {
+    written = write_number(host_key(index, j).c_str(), config.host_list[index][j]) && written;
+  }
+  return written;
+}
+
+HostListEdit edit_result(bool written) {
+  return written ? HostListEdit::saved : HostListEdit::not_saved;
 }
 
 }  // namespace
@@ -94,43 +104,50 @@ void load_configuration(LinkConfiguration& config) {
   }
 }
 
-void write_com_port(const LinkConfiguration& config) { write_number("com_port", config.com_port); }
-
-void write_interface(const LinkConfiguration& config) {
-  write_number("Interface", config.interface);
+bool write_com_port(const LinkConfiguration& config) {
+  return write_number("com_port", config.com_port);
 }
 
-void write_port_number(const LinkConfiguration& config) {
-  profile_store().write(configuration_section(), keys().port, config.port_number);
+bool write_interface(const LinkConfiguration& config) {
+  return write_number("Interface", config.interface);
 }
 
-void write_client_server(const LinkConfiguration& config) {
-  write_number("ClientServer", config.client_server);
+bool write_port_number(const LinkConfiguration& config) {
+  return profile_store().write(configuration_section(), keys().port, config.port_number);
 }
 
-void write_select_number(const LinkConfiguration& config) {
-  write_number(keys().select, config.select_number);
+bool write_client_server(const LinkConfiguration& config) {
+  return write_number("ClientServer", config.client_server);
 }
 
-bool add_host(const HostAddress& address, LinkConfiguration& config) {
-  if (config.list_count < 0 || config.list_count >= host_capacity) return false;
+bool write_select_number(const LinkConfiguration& config) {
+  return write_number(keys().select, config.select_number);
+}
+
+HostListEdit add_host(const HostAddress& address, LinkConfiguration& config) {
+  if (config.list_count < 0 || config.list_count >= host_capacity) return HostListEdit::refused;
   config.host_list[config.list_count] = address;
   ++config.list_count;
-  write_number("list_count", config.list_count);
-  write_host(config, config.list_count - 1);
-  return true;
+  bool written = write_number("list_count", config.list_count);
+  written = write_host(config, config.list_count - 1) && written;
+  return edit_result(written);
 }
 
-bool delete_host(int index, LinkConfiguration& config) {
-  if (index < 0 || index >= config.list_count) return false;
+HostListEdit delete_host(int index, LinkConfiguration& config) {
+  if (index < 0 || index >= config.list_count) return HostListEdit::refused;
   --config.list_count;
-  write_number("list_count", config.list_count);
+  bool written = write_number("list_count", config.list_count);
   for (int n = index; n < config.list_count; ++n) {
     config.host_list[n] = config.host_list[n + 1];
-    write_host(config, n);
+    written = write_host(config, n) && written;
   }
   config.host_list[config.list_count] = HostAddress{};
-  return true;
+  return edit_result(written);
+}
+
+void report_configuration_not_saved() {
+  warning_box("設定ファイル " + profile_store().location() +
+              " に書き込めません。この変更は保存されず、次回の起動時には元に戻ります。");
 }
 
 }  // namespace kyz

@@ -47,20 +47,30 @@ std::string host_key(int index, int octet);
 // Reads every key into `config`; absent keys give the defaults.
 void load_configuration(LinkConfiguration& config = link_config);
 
-// One key each, written as the dialogs change them.
-void write_com_port(const LinkConfiguration& config = link_config);
-void write_interface(const LinkConfiguration& config = link_config);
-void write_port_number(const LinkConfiguration& config = link_config);
-void write_client_server(const LinkConfiguration& config = link_config);
-void write_select_number(const LinkConfiguration& config = link_config);
+// One key each, written as the dialogs change them. False when the file could not be
+// written (the value in memory stays as set, for this run only); the dialog then calls
+// report_configuration_not_saved once for the operator's action.
+bool write_com_port(const LinkConfiguration& config = link_config);
+bool write_interface(const LinkConfiguration& config = link_config);
+bool write_port_number(const LinkConfiguration& config = link_config);
+bool write_client_server(const LinkConfiguration& config = link_config);
+bool write_select_number(const LinkConfiguration& config = link_config);
 
-// Appends a host and writes "list_count" and its four keys. Refused (false, nothing
-// changed) when the list already holds 256 hosts.
-bool add_host(const HostAddress& address, LinkConfiguration& config = link_config);
+// What an edit of the host list came to: done and written, done in memory but not
+// written (every key was still tried), or refused with nothing changed.
+enum class HostListEdit { saved, not_saved, refused };
+
+// Appends a host and writes "list_count" and its four keys. Refused when the list
+// already holds 256 hosts.
+HostListEdit add_host(const HostAddress& address, LinkConfiguration& config = link_config);
 
 // Removes host `index`, moves the later ones down and rewrites their keys. The keys of
-// the former last host stay in the file, beyond "list_count". False for no such host.
-bool delete_host(int index, LinkConfiguration& config = link_config);
+// the former last host stay in the file, beyond "list_count". Refused for no such host.
+HostListEdit delete_host(int index, LinkConfiguration& config = link_config);
+
+// Tells the operator that the configuration file (named with its folder) could not be
+// written and that the change lasts only until the program ends.
+void report_configuration_not_saved();
 
 // The leading decimal number of a profile text, 0 when there is none.
 int profile_number(const std::string& text);

@@ -79,7 +79,7 @@ std::string IniFile::read(std::string_view section, std::string_view key,
   return value;
 }
 
-void IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
+bool IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
   std::vector<std::string> lines = load_lines();
   const std::string entry = std::string(key) + "=" + std::string(value);
   std::size_t section_end = 0;  // after the section's last non-blank line
@@ -113,7 +113,7 @@ void IniFile::write(std::string_view section, std::string_view key, std::string_
   }
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
-  replace_file(path_, text);
+  return replace_file(path_, text);
 }
 
 }  // namespace kyz

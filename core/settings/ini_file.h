@@ -16,7 +16,8 @@ class IniFile final : public ProfileStore {
 
   std::string read(std::string_view section, std::string_view key, std::string_view fallback,
                    std::size_t max_chars) override;
-  void write(std::string_view section, std::string_view key, std::string_view value) override;
+  bool write(std::string_view section, std::string_view key, std::string_view value) override;
+  std::string location() const override { return path_; }
 
   const std::string& path() const { return path_; }
 

@@ -18,8 +18,11 @@ class ProfileStore {
   // key is absent.
   virtual std::string read(std::string_view section, std::string_view key,
                            std::string_view fallback, std::size_t max_chars) = 0;
-  virtual void write(std::string_view section, std::string_view key,
+  // False when the file could not be written; the caller reports it.
+  virtual bool write(std::string_view section, std::string_view key,
                      std::string_view value) = 0;
+  // Where the file is, as the operator would look for it.
+  virtual std::string location() const = 0;
 };
 
 // The store that load_configuration and the key writes use.

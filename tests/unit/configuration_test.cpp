@@ -63,10 +63,10 @@ TEST_F(Configuration, KeyWritesProduceTheExactFileAndReadBack) {
 
 TEST_F(Configuration, ThreeHostsAddedAndTheFirstDeleted) {
   LinkConfiguration c;
-  ASSERT_TRUE(add_host({192, 168, 0, 1}, c));
-  ASSERT_TRUE(add_host({10, 0, 0, 2}, c));
-  ASSERT_TRUE(add_host({172, 16, 5, 3}, c));
-  ASSERT_TRUE(delete_host(0, c));
+  ASSERT_EQ(add_host({192, 168, 0, 1}, c), HostListEdit::saved);
+  ASSERT_EQ(add_host({10, 0, 0, 2}, c), HostListEdit::saved);
+  ASSERT_EQ(add_host({172, 16, 5, 3}, c), HostListEdit::saved);
+  ASSERT_EQ(delete_host(0, c), HostListEdit::saved);
   EXPECT_EQ(c.list_count, 2);
 
   const std::string s = "KYZ-424LX_Section";
@@ -87,11 +87,34 @@ TEST_F(Configuration, DeletingTheLastOrAMissingHost) {
   LinkConfiguration c;
   add_host({1, 2, 3, 4}, c);
   add_host({5, 6, 7, 8}, c);
-  EXPECT_FALSE(delete_host(2, c));
-  EXPECT_FALSE(delete_host(-1, c));
-  EXPECT_TRUE(delete_host(1, c));
+  EXPECT_EQ(delete_host(2, c), HostListEdit::refused);
+  EXPECT_EQ(delete_host(-1, c), HostListEdit::refused);
+  EXPECT_EQ(delete_host(1, c), HostListEdit::saved);
   EXPECT_EQ(loaded().list_count, 1);
   EXPECT_EQ(loaded().host_list[0], (HostAddress{1, 2, 3, 4}));
+}
+
+// A file that cannot be written: every write says so, the values in memory stay as set,
+// and the report names the file.
+TEST_F(Configuration, WritesThatFailAreToldAndKeepTheValuesInMemory) {
+  IniFile unwritable{folder.file("missing-folder/kyz424lx.ini")};
+  set_profile_store(&unwritable);
+  LinkConfiguration c;
+  c.interface = interface_tcp;
+  EXPECT_FALSE(write_interface(c));
+  EXPECT_FALSE(write_port_number(c));
+  EXPECT_EQ(add_host({10, 0, 0, 1}, c), HostListEdit::not_saved);
+  EXPECT_EQ(add_host({10, 0, 0, 2}, c), HostListEdit::not_saved);
+  EXPECT_EQ(delete_host(0, c), HostListEdit::not_saved);
+  EXPECT_EQ(c.interface, interface_tcp);
+  EXPECT_EQ(c.list_count, 1);
+  EXPECT_EQ(c.host_list[0], (HostAddress{10, 0, 0, 2}));
+
+  test::BoxRecorder boxes;
+  report_configuration_not_saved();
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].kind, BoxKind::warning);
+  EXPECT_NE(boxes.boxes[0].text.find(unwritable.path()), std::string::npos);
 }
 
 TEST_F(Configuration, HostKeysPast99ContinueInCharacterOrder) {
@@ -119,7 +142,7 @@ TEST_F(Configuration, HostTableHoldsAtMost256) {
   EXPECT_EQ(c.list_count, 256);
   EXPECT_EQ(c.host_list[255][0], 7);
   const LinkConfiguration before = c;
-  EXPECT_FALSE(add_host({1, 1, 1, 1}, c));
+  EXPECT_EQ(add_host({1, 1, 1, 1}, c), HostListEdit::refused);
   EXPECT_EQ(c, before);
   EXPECT_EQ(ini.read(s, "list_count", "", 9), "300");
 }

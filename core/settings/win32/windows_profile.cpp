@@ -19,11 +19,18 @@ std::string WindowsProfile::read(std::string_view section, std::string_view key,
   return wide_to_utf8(buffer.data());
 }
 
-void WindowsProfile::write(std::string_view section, std::string_view key,
+bool WindowsProfile::write(std::string_view section, std::string_view key,
                            std::string_view value) {
-  WritePrivateProfileStringW(utf8_to_wide(section).c_str(), utf8_to_wide(key).c_str(),
-                             utf8_to_wide(value).c_str(),
-                             utf8_to_wide(configuration_file_name()).c_str());
+  return WritePrivateProfileStringW(utf8_to_wide(section).c_str(), utf8_to_wide(key).c_str(),
+                                    utf8_to_wide(value).c_str(),
+                                    utf8_to_wide(configuration_file_name()).c_str()) != FALSE;
+}
+
+std::string WindowsProfile::location() const {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return configuration_file_name();
+  return wide_to_utf8(folder) + "\\" + configuration_file_name();
 }
 
 ProfileStore& platform_profile_store() {

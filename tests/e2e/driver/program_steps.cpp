@@ -132,8 +132,13 @@ void add_program_steps(StepTable& table) {
        }},
       {"wait-main-window",
        [](Context& c, const Words&) {
-         auto w = wait_for<HWND>(20s, []() -> std::optional<HWND> {
+         // The window of the program this script started, when it started one: a unit
+         // test running beside it may show a window of the same class.
+         auto w = wait_for<HWND>(20s, [&c]() -> std::optional<HWND> {
            for (HWND h : main_windows()) {
+             DWORD pid = 0;
+             GetWindowThreadProcessId(h, &pid);
+             if (!c.started.empty() && pid != c.started.back().dwProcessId) continue;
              if (IsWindowVisible(h)) return h;
            }
            return std::nullopt;
