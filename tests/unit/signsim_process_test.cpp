@@ -144,6 +144,14 @@ TEST(SignsimFaults, CloseAfterAnsweringTheNthCommand) {
   EXPECT_TRUE(line.peer_closed());
 }
 
+TEST(SignsimFaults, CloseOnConnectEndsOnlyTheChosenConnectionUnanswered) {
+  ListeningSign sign({"--close-on-connect", "--fault-channel", "1"});
+  Line first = sign.connect();
+  EXPECT_TRUE(first.peer_closed());
+  Line second = sign.connect();
+  EXPECT_EQ(second.ask("TSA"), "GO\r\n");
+}
+
 TEST(SignsimFaults, FloodWithoutLfThenTheReply) {
   ListeningSign sign({"--flood-bytes", "100000"});
   Line line = sign.connect();

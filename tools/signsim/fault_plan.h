@@ -20,11 +20,16 @@ struct FaultPlan {
   int delay_ms = 0;                        // pause before answering
   long close_after = 0;                    // close after answering this command; 0 = never
   bool close_mid_answer = false;           // write part of the reply, then close
+  bool close_on_connect = false;           // close each connection before reading anything
   long flood_bytes = 0;                    // filler bytes without LF ahead of the reply
   bool answer_twice = false;               // the reply line twice, in one write
 
   // Whether command `number` on channel `channel` gets the reply faults.
   bool hits(int channel, long number) const;
+  // Whether channel `channel` is closed as soon as it is made.
+  bool closes_on_connect(int channel) const {
+    return close_on_connect && (fault_channel == 0 || fault_channel == channel);
+  }
 };
 
 struct AnswerStep {

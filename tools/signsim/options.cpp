@@ -49,6 +49,8 @@ const char* const usage_text =
     "  --close-after N         close the connection after answering command N\n"
     "                          (not limited by --on-command)\n"
     "  --close-mid-answer      write the first half of the reply, then close\n"
+    "  --close-on-connect      close the connection as soon as it is made, before any\n"
+    "                          command\n"
     "  --flood-bytes N         write N bytes of '#' without LF ahead of the reply\n"
     "                          (with --silent: the flood alone)\n"
     "  --answer-twice          write the reply line twice in one write\n"
@@ -139,6 +141,7 @@ bool parse_options(const std::vector<std::string>& args, Options& o, std::string
       {"--adapter-tag", &o.adapter_tag},
       {"--silent", &f.silent},
       {"--close-mid-answer", &f.close_mid_answer},
+      {"--close-on-connect", &f.close_on_connect},
       {"--answer-twice", &f.answer_twice},
   };
 
