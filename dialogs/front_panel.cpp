@@ -1,18 +1,11 @@
 #include "dialogs/front_panel.h"
 
-#include <string_view>
-
 #include "core/ui/win32/text_encoding.h"
+#include "dialogs/dpi_scaling.h"
+#include "dialogs/front_panel_layout.h"
 
 namespace kyz {
 namespace {
-
-constexpr COLORREF panel_face = RGB(255, 255, 204);
-constexpr COLORREF black = RGB(0, 0, 0);
-constexpr COLORREF dark_grey = RGB(34, 34, 34);
-constexpr COLORREF rule_grey = RGB(80, 80, 80);
-constexpr COLORREF lamp_green = RGB(0, 255, 0);
-constexpr COLORREF white = RGB(255, 255, 255);
 
 // A pen and brush selected into the DC for one drawing step; deselected and deleted
 // when the step ends, before the next step creates its own. Without an outline the
@@ -44,18 +37,57 @@ class DrawingTools {
   HGDIOBJ old_brush_ = nullptr;
 };
 
-void line(HDC dc, int x1, int y1, int x2, int y2) {
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
+void rectangle(HDC dc, const RECT& box, UINT dpi) {
+  const RECT r = scaled(box, dpi);
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
-void text(HDC dc, int x, int y, std::wstring_view s) {
-  TextOutW(dc, x, y, s.data(), static_cast<int>(s.size()));
+void text(HDC dc, int x, int y, const std::wstring& s, UINT dpi) {
+  TextOutW(dc, scaled(x, dpi), scaled(y, dpi), s.data(), static_cast<int>(s.size()));
 }
 
-void feet(HDC dc) {
-  Rectangle(dc, 60, 133, 120, 150);
-  Rectangle(dc, 510, 133, 570, 150);
+// The shapes, one drawing step for each run of one colour: kyz424lx outlines them in
+// their colour (1 pixel at every scale), kyz424 fills them, and draws the feet with the
+// stock dark grey brush and the default black pen.
+void paint_shapes(HDC dc, PanelShapes style, UINT dpi) {
+  const bool outlined = style == PanelShapes::outlined_in_colour;
+  const auto& shapes = panel::shapes;
+  for (std::size_t first = 0; first < shapes.size();) {
+    std::size_t end = first + 1;
+    while (end < shapes.size() && shapes[end].colour == shapes[first].colour &&
+           (outlined || !shapes[end].foot)) {
+      ++end;
+    }
+    if (!outlined && shapes[first].foot) {
+      const HGDIOBJ old_brush = SelectObject(dc, GetStockObject(DKGRAY_BRUSH));
+      const HGDIOBJ old_pen = SelectObject(dc, GetStockObject(BLACK_PEN));
+      for (std::size_t i = first; i < end; ++i) rectangle(dc, shapes[i].box, dpi);
+      SelectObject(dc, old_pen);
+      SelectObject(dc, old_brush);
+    } else {
+      DrawingTools tools(dc, 1, shapes[first].colour, &shapes[first].colour, outlined);
+      for (std::size_t i = first; i < end; ++i) rectangle(dc, shapes[i].box, dpi);
+    }
+    first = end;
+  }
+}
+
+// The lines, one step for each run of one colour and width.
+void paint_lines(HDC dc, UINT dpi) {
+  const auto& lines = panel::lines;
+  for (std::size_t first = 0; first < lines.size();) {
+    std::size_t end = first + 1;
+    while (end < lines.size() && lines[end].colour == lines[first].colour &&
+           lines[end].width == lines[first].width) {
+      ++end;
+    }
+    DrawingTools tools(dc, scaled(lines[first].width, dpi), lines[first].colour, nullptr);
+    for (std::size_t i = first; i < end; ++i) {
+      MoveToEx(dc, scaled(lines[i].x1, dpi), scaled(lines[i].y, dpi), nullptr);
+      LineTo(dc, scaled(lines[i].x2, dpi), scaled(lines[i].y, dpi));
+    }
+    first = end;
+  }
 }
 
 }  // namespace
@@ -65,65 +97,42 @@ void feet(HDC dc) {
 void repaint_file_name(HWND window) {
   RECT line;
   GetClientRect(window, &line);
-  line.top = file_name_y;
+  line.top = scaled(panel::file_name_y, window_dpi(window));
   InvalidateRect(window, &line, TRUE);
   UpdateWindow(window);
 }
 
-void paint_front_panel(HDC dc, const std::string& data_file_path, PanelShapes shapes) {
-  const bool outlined = shapes == PanelShapes::outlined_in_colour;
-  {  // the panel face
-    DrawingTools tools(dc, 1, panel_face, &panel_face, outlined);
-    Rectangle(dc, 0, 0, 630, 132);
+// At 96 DPI the system font as it is. At any other scale its face at the scaled height,
+// in its natural width: the width the system font states belongs to 96 DPI on some
+// systems and to the screen's scale on others.
+HFONT create_panel_font(UINT dpi) {
+  LOGFONTW font{};
+  GetObjectW(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+  if (dpi != layout_dpi) {
+    font.lfHeight = scaled(panel::text_height, dpi);
+    font.lfWidth = 0;
   }
-  {  // the power switch body
-    DrawingTools tools(dc, 1, black, &black, outlined);
-    Rectangle(dc, 486, 60, 504, 96);
-    Rectangle(dc, 504, 42, 576, 114);
-  }
-  {  // the switch frame and six key caps
-    DrawingTools tools(dc, 1, dark_grey, &dark_grey, outlined);
-    Rectangle(dc, 516, 45, 525, 111);
-    Rectangle(dc, 516, 45, 564, 54);
-    Rectangle(dc, 555, 45, 564, 111);
-    Rectangle(dc, 516, 102, 564, 111);
-    for (int k = 0; k < 6; ++k) Rectangle(dc, 75 + 39 * k, 69, 105 + 39 * k, 99);
-    if (outlined) feet(dc);
-  }
-  if (!outlined) {  // the feet in the stock dark grey with the default black pen
-    const HGDIOBJ old_brush = SelectObject(dc, GetStockObject(DKGRAY_BRUSH));
-    const HGDIOBJ old_pen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    feet(dc);
-    SelectObject(dc, old_pen);
-    SelectObject(dc, old_brush);
-  }
-  {  // the rule under the name plate
-    DrawingTools tools(dc, 3, rule_grey, nullptr);
-    line(dc, 12, 24, 513, 24);
-    line(dc, 567, 24, 618, 24);
-  }
-  {  // the green lamp stripes
-    DrawingTools tools(dc, 3, lamp_green, nullptr);
-    for (int k = 0; k < 6; ++k) line(dc, 492, 70 + 3 * k, 510, 70 + 3 * k);
-  }
+  return CreateFontIndirectW(&font);
+}
 
+void paint_front_panel(HDC dc, const std::string& data_file_path, PanelShapes shapes, UINT dpi) {
+  paint_shapes(dc, shapes, dpi);
+  paint_lines(dc, dpi);
+
+  const HFONT font = create_panel_font(dpi);
+  const HGDIOBJ old_font = SelectObject(dc, font);
   const int old_mode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF old_colour = SetTextColor(dc, rule_grey);
-  text(dc, 190, 2, L"KYZ-424  INFORMATION SCROLLER");
-  text(dc, 480, 42, L"ON");
-  text(dc, 477, 99, L"OFF");
-  text(dc, 519, 18, L"POWER");
-  text(dc, 69, 48, L"MENU");
-  constexpr std::wstring_view arrows[] = {L" ←", L" →", L" ↑", L" ↓"};
-  for (int k = 0; k < 4; ++k) text(dc, 114 + 39 * k, 48, arrows[k]);
-  text(dc, 265, 48, L"ENTER");
-  text(dc, file_name_x, file_name_y, L"File Name " + utf8_to_wide(data_file_path));
-
-  SetTextColor(dc, white);
-  text(dc, 534, 60, L"\u0399");  // the switch's "on" mark
-  text(dc, 534, 81, L"\u25CB");  // the switch's "off" mark
+  const COLORREF old_colour = GetTextColor(dc);
+  for (const panel::Label& label : panel::labels) {
+    SetTextColor(dc, label.colour);
+    text(dc, label.x, label.y, label.text, dpi);
+  }
+  SetTextColor(dc, panel::file_name_colour);
+  text(dc, panel::file_name_x, panel::file_name_y, panel::file_name_words + utf8_to_wide(data_file_path), dpi);
   SetTextColor(dc, old_colour);
   SetBkMode(dc, old_mode);
+  SelectObject(dc, old_font);
+  DeleteObject(font);
 }
 
 }  // namespace kyz

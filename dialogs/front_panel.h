@@ -1,4 +1,5 @@
-// The picture of the sign's front panel that fills the main window's client area.
+// The picture of the sign's front panel that fills the main window's client area, drawn
+// from its layout (front_panel_layout.h) at the window's DPI.
 #pragma once
 
 #include <windows.h>
@@ -6,10 +7,6 @@
 #include <string>
 
 namespace kyz {
-
-// Where the panel shows the data file name; the New command blanks it out there.
-inline constexpr int file_name_x = 150;
-inline constexpr int file_name_y = 132;
 
 // Paints the panel's file name line of `window` again at once, whenever the record's
 // file name has changed (New, Open, Save As).
@@ -20,8 +17,10 @@ void repaint_file_name(HWND window);
 // black outline.
 enum class PanelShapes { outlined_in_colour, filled_with_outlined_feet };
 
-// Paints the panel and "File Name " followed by `data_file_path` (UTF-8).
-void paint_front_panel(HDC dc, const std::string& data_file_path,
-                       PanelShapes shapes = PanelShapes::outlined_in_colour);
+// The font of the panel's texts at `dpi`: the system font, scaled. The caller deletes it.
+HFONT create_panel_font(UINT dpi);
+
+// Paints the panel and "File Name " followed by `data_file_path` (UTF-8) at `dpi`.
+void paint_front_panel(HDC dc, const std::string& data_file_path, PanelShapes shapes, UINT dpi);
 
 }  // namespace kyz

@@ -117,6 +117,9 @@ void fit_sheet_to_page(HWND sheet, HWND page, UINT template_id) {
     ::MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&r), 2);
     ::SetWindowPos(child, nullptr, r.left + grow_x, r.top + grow_y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   }
+  // The moved buttons are painted whole at their new place, not only where the smaller
+  // sheet showed them.
+  ::RedrawWindow(sheet, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 }  // namespace

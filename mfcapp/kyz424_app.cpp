@@ -5,6 +5,7 @@
 #include "core/settings/edition.h"
 #include "core/ui/message_boxes.h"
 #include "core/ui/win32/windows_message_boxes.h"
+#include "dialogs/dpi_scaling.h"
 #include "framework/framework.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
@@ -45,6 +46,7 @@ class CKYZ424App final : public CWinApp {
     AddDocTemplate(CSingleDocTemplate::Make<CKYZ424Doc, CMainFrame, CKYZ424View>(IDR_MAINFRAME));
     OnFileNew();
     if (!m_pMainWnd || !m_pMainWnd->m_hWnd) return false;
+    scale_frame_to_dpi(m_pMainWnd->m_hWnd);
     ShowWindow(m_pMainWnd->m_hWnd, SW_SHOWNORMAL);
     UpdateWindow(m_pMainWnd->m_hWnd);
     return true;

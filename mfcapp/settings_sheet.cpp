@@ -5,6 +5,7 @@
 #include "core/protocol/setting_senders.h"
 #include "core/settings/settings_record.h"
 #include "dialogs/dialog_registration.h"
+#include "dialogs/dpi_scaling.h"
 #include "dialogs/field_dialog_table.h"
 #include "dialogs/page_group_table.h"
 #include "dialogs/resource_ids.h"
@@ -50,10 +51,10 @@ class CSharedPage : public CSharedTemplatePage {
   const Entry& entry_;
 };
 
-// Page 1: the text of each page, in the font "ＭＳ ゴシック" 16 pixels high, with the
-// input method switched on; "全Page設定" sends pages 1..32 in the stored form on timer 3,
-// every 500 ms, the page number in its own box, and stops at an error reply. Nothing is
-// locked.
+// Page 1: the text of each page, in the font "ＭＳ ゴシック" 16 pixels high at 96 DPI,
+// with the input method switched on; "全Page設定" sends pages 1..32 in the stored form
+// on timer 3, every 500 ms, the page number in its own box, and stops at an error reply.
+// Nothing is locked.
 class CTitlePage final : public CSharedTemplatePage {
  public:
   CTitlePage() : CSharedTemplatePage(title_page().template_id, 1) {}
@@ -64,7 +65,7 @@ class CTitlePage final : public CSharedTemplatePage {
  protected:
   BOOL OnInitDialog() override {
     CSharedTemplatePage::OnInitDialog();
-    font_ = CreateFontW(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+    font_ = CreateFontW(scaled(16, window_dpi(m_hWnd)), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                         FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
     SendDlgItemMessage(IDC_TITLE_TEXT, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

@@ -5,6 +5,7 @@
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
 #include "dialogs/corner_clicks.h"
+#include "dialogs/dpi_scaling.h"
 #include "dialogs/front_panel.h"
 #include "dialogs/resource_ids.h"
 #include "dialogs/serial_line_handover.h"
@@ -19,7 +20,7 @@ CornerClicks corner_clicks;
 void paint(HWND window) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
-  paint_front_panel(dc, settings.data_file_path);
+  paint_front_panel(dc, settings.data_file_path, PanelShapes::outlined_in_colour, window_dpi(window));
   EndPaint(window, &ps);
   SetTimer(window, watchdog_timer_id, watchdog_period_ms, nullptr);
 }
@@ -98,6 +99,7 @@ HWND create_main_window(HINSTANCE instance) {
   HMENU system_menu = GetSystemMenu(window, FALSE);
   for (int i = 0; i < 6; ++i) DeleteMenu(system_menu, 0, MF_BYPOSITION);
   DrawMenuBar(window);
+  scale_frame_to_dpi(window);
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
   return window;

@@ -1,35 +1,54 @@
-// The front panel painted into a memory bitmap: every shape where the panel puts it, in
-// its colour and no further, and each text in its colour at its place. Fonts differ, so
-// texts are checked for having pixels of their colour in the area they start in.
+// The front panel at 100, 125, 150 and 200 % (96, 120, 144 and 192 DPI), painted into a
+// memory bitmap the size of the client area the main window gets at that scale: nothing
+// is drawn outside it, every text is drawn on its backdrop clear of the other parts, each
+// part shows its colour where the layout puts it, and the file name follows its words.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "dialogs/dpi_scaling.h"
 #include "dialogs/front_panel.h"
+#include "dialogs/front_panel_layout.h"
 
 namespace kyz {
 namespace {
 
-constexpr COLORREF face = RGB(255, 255, 204);
-constexpr COLORREF black = RGB(0, 0, 0);
-constexpr COLORREF frame = RGB(34, 34, 34);
-constexpr COLORREF grey = RGB(80, 80, 80);
-constexpr COLORREF green = RGB(0, 255, 0);
-constexpr COLORREF white = RGB(255, 255, 255);
+constexpr UINT dpis[] = {96, 120, 144, 192};
+constexpr COLORREF background = RGB(255, 255, 255);
 
-// The client area's first 640 x 160 pixels on the window's white background.
+// kyz424lx's frame at 96 DPI (kyz424's is taller), scaled as the programs scale it.
+SIZE client_area(UINT dpi) {
+  const SIZE layout = layout_client_size({640, 200}, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+  return {scaled(layout.cx, dpi), scaled(layout.cy, dpi)};
+}
+
+bool overlap(const RECT& a, const RECT& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+bool inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+std::string text_of(const RECT& r) {
+  return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" +
+         std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+}
+
+// The panel painted on the window's white background, with room to spare right of and
+// below the client area.
 class PaintedPanel {
  public:
-  explicit PaintedPanel(const std::string& data_file_path) {
+  PaintedPanel(UINT dpi, PanelShapes style, const std::string& path = "") : dpi_(dpi), client_(client_area(dpi)) {
     HDC screen = GetDC(nullptr);
     dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, 640, 160);
+    bitmap_ = CreateCompatibleBitmap(screen, width(), height());
     ReleaseDC(nullptr, screen);
     old_ = SelectObject(dc_, bitmap_);
-    RECT all{0, 0, 640, 160};
+    RECT all{0, 0, width(), height()};
     FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    paint_front_panel(dc_, data_file_path);
+    paint_front_panel(dc_, path, style, dpi);
   }
   ~PaintedPanel() {
     SelectObject(dc_, old_);
@@ -39,109 +58,145 @@ class PaintedPanel {
   PaintedPanel(const PaintedPanel&) = delete;
   PaintedPanel& operator=(const PaintedPanel&) = delete;
 
-  COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
-  // How many pixels of `colour` lie in [left, right) x [top, bottom).
-  int count(COLORREF colour, int left, int top, int right, int bottom) const {
+  int width() const { return client_.cx + 60; }
+  int height() const { return client_.cy + 60; }
+  const SIZE& client() const { return client_; }
+  COLORREF at(POINT p) const { return GetPixel(dc_, p.x, p.y); }
+  int count(COLORREF colour, const RECT& r) const {
     int n = 0;
-    for (int y = top; y < bottom; ++y) {
-      for (int x = left; x < right; ++x) n += GetPixel(dc_, x, y) == colour;
+    for (int y = r.top; y < r.bottom; ++y) {
+      for (int x = r.left; x < r.right; ++x) n += at({x, y}) == colour;
     }
     return n;
   }
+  // Where a text of the panel lies, measured in the panel's font at this scale.
+  RECT text_box(int x, int y, const std::wstring& text) const {
+    const HFONT font = create_panel_font(dpi_);
+    const HGDIOBJ old = SelectObject(dc_, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc_, old);
+    DeleteObject(font);
+    const int left = scaled(x, dpi_), top = scaled(y, dpi_);
+    return {left, top, left + size.cx, top + size.cy};
+  }
 
  private:
+  UINT dpi_;
+  SIZE client_;
   HDC dc_;
   HBITMAP bitmap_;
   HGDIOBJ old_;
 };
 
-#define EXPECT_PIXEL(panel, x, y, colour) \
-  EXPECT_EQ((panel).at(x, y), colour) << "at (" << (x) << ", " << (y) << ")"
-
-TEST(FrontPanel, ShapesLieWithinTheirRectanglesInTheirColours) {
-  const PaintedPanel p("");
-  // The face, up to but not including (630, 132).
-  EXPECT_PIXEL(p, 0, 0, face);
-  EXPECT_PIXEL(p, 629, 131, face);
-  EXPECT_PIXEL(p, 630, 100, white);
-  EXPECT_PIXEL(p, 300, 132, white);
-  // The power switch body, two black rectangles.
-  EXPECT_PIXEL(p, 486, 60, black);
-  EXPECT_PIXEL(p, 488, 93, black);
-  EXPECT_PIXEL(p, 485, 80, face);
-  EXPECT_PIXEL(p, 504, 42, black);
-  EXPECT_PIXEL(p, 575, 113, black);
-  EXPECT_PIXEL(p, 576, 100, face);
-  EXPECT_PIXEL(p, 540, 114, face);
-  // The switch frame: left, top, right and bottom bars around a black inside.
-  EXPECT_PIXEL(p, 520, 100, frame);
-  EXPECT_PIXEL(p, 540, 48, frame);
-  EXPECT_PIXEL(p, 560, 80, frame);
-  EXPECT_PIXEL(p, 540, 106, frame);
-  EXPECT_PIXEL(p, 553, 56, black);
-  // Six key caps and the gaps between them.
-  for (int k = 0; k < 6; ++k) {
-    EXPECT_PIXEL(p, 75 + 39 * k, 69, frame);
-    EXPECT_PIXEL(p, 104 + 39 * k, 98, frame);
-    EXPECT_PIXEL(p, 105 + 39 * k, 84, face);
-    EXPECT_PIXEL(p, 90 + 39 * k, 99, face);
+TEST(FrontPanel, DrawsNothingOutsideTheClientArea) {
+  for (UINT dpi : dpis) {
+    for (PanelShapes style : {PanelShapes::outlined_in_colour, PanelShapes::filled_with_outlined_feet}) {
+      const PaintedPanel p(dpi, style);
+      int outside = 0;
+      for (int y = 0; y < p.height(); ++y) {
+        for (int x = 0; x < p.width(); ++x) {
+          if (x >= p.client().cx || y >= p.client().cy) outside += p.at({x, y}) != background;
+        }
+      }
+      EXPECT_EQ(outside, 0) << dpi << " DPI: pixels painted outside the client area " << p.client().cx
+                            << " x " << p.client().cy;
+    }
   }
-  // Two feet below the face.
-  EXPECT_PIXEL(p, 60, 133, frame);
-  EXPECT_PIXEL(p, 119, 149, frame);
-  EXPECT_PIXEL(p, 120, 140, white);
-  EXPECT_PIXEL(p, 510, 133, frame);
-  EXPECT_PIXEL(p, 569, 149, frame);
-  EXPECT_PIXEL(p, 540, 150, white);
 }
 
-TEST(FrontPanel, RuleAndLampStripesAreThreePixelLines) {
-  const PaintedPanel p("");
-  for (int x : {12, 300, 512, 567, 617}) {
-    EXPECT_PIXEL(p, x, 23, grey);
-    EXPECT_PIXEL(p, x, 25, grey);
-    EXPECT_PIXEL(p, x, 27, face);
+TEST(FrontPanel, EveryTextIsDrawnOnItsBackdropClearOfTheOtherParts) {
+  for (UINT dpi : dpis) {
+    const PaintedPanel p(dpi, PanelShapes::outlined_in_colour);
+    const RECT client{0, 0, p.client().cx, p.client().cy};
+    struct Text {
+      std::wstring text;
+      RECT box;
+      COLORREF colour;
+      int backdrop;  // -1: the window's background
+    };
+    std::vector<Text> texts;
+    for (const panel::Label& l : panel::labels) {
+      texts.push_back({l.text, p.text_box(l.x, l.y, l.text), l.colour, l.backdrop});
+    }
+    texts.push_back({panel::file_name_words,
+                     p.text_box(panel::file_name_x, panel::file_name_y, panel::file_name_words),
+                     panel::file_name_colour, -1});
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      const Text& t = texts[i];
+      const std::string what = std::to_string(dpi) + " DPI, text " + std::to_string(i) + " at " + text_of(t.box);
+      EXPECT_GT(p.count(t.colour, t.box), 0) << what << " is not drawn there";
+      EXPECT_TRUE(inside(t.box, client)) << what;
+      if (t.backdrop >= 0) {
+        EXPECT_TRUE(inside(t.box, scaled(panel::shapes[t.backdrop].box, dpi))) << what;
+      }
+      for (std::size_t s = t.backdrop + 1; s < panel::shapes.size(); ++s) {
+        EXPECT_FALSE(overlap(t.box, scaled(panel::shapes[s].box, dpi))) << what << " covers shape " << s;
+      }
+      for (std::size_t l = 0; l < panel::lines.size(); ++l) {
+        EXPECT_FALSE(overlap(t.box, panel::reach(panel::lines[l], dpi))) << what << " covers line " << l;
+      }
+      for (std::size_t j = i + 1; j < texts.size(); ++j) {
+        EXPECT_FALSE(overlap(t.box, texts[j].box)) << what << " covers text " << j;
+      }
+    }
   }
-  EXPECT_PIXEL(p, 516, 24, face);  // the gap for "POWER"
-  for (int k = 0; k < 6; ++k) {
-    EXPECT_PIXEL(p, 495, 70 + 3 * k, green);
-    EXPECT_PIXEL(p, 508, 70 + 3 * k, green);
-  }
-  EXPECT_PIXEL(p, 495, 66, black);
-  EXPECT_PIXEL(p, 495, 89, black);
 }
 
-TEST(FrontPanel, TextsStartAtTheirPlacesInTheirColours) {
-  const PaintedPanel p("");
-  struct Text {
-    const char* what;
-    COLORREF colour;
-    int left, top, right, bottom;
-  };
-  const Text texts[] = {
-      {"KYZ-424  INFORMATION SCROLLER", grey, 190, 2, 240, 20},
-      {"ON", grey, 480, 42, 500, 58},
-      {"OFF", grey, 477, 99, 504, 115},
-      {"POWER", grey, 519, 18, 560, 34},
-      {"MENU", grey, 69, 48, 100, 64},
-      {"ENTER", grey, 265, 48, 300, 64},
-      {"File Name", grey, 150, 132, 200, 150},
-      {"the on mark", white, 530, 60, 556, 79},
-      {"the off mark", white, 530, 81, 556, 101},
-  };
-  for (const Text& t : texts) {
-    EXPECT_GT(p.count(t.colour, t.left, t.top, t.right, t.bottom), 0) << t.what;
-  }
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_GT(p.count(grey, 114 + 39 * k, 48, 114 + 39 * k + 36, 64), 0) << "arrow " << k;
+// The middle of each shape and line shows the colour of the last part drawn there.
+TEST(FrontPanel, EachPartShowsItsColourWhereTheLayoutPutsIt) {
+  for (UINT dpi : dpis) {
+    for (PanelShapes style : {PanelShapes::outlined_in_colour, PanelShapes::filled_with_outlined_feet}) {
+      const PaintedPanel p(dpi, style);
+      auto contains = [](const RECT& r, POINT q) {
+        return q.x >= r.left && q.x < r.right && q.y >= r.top && q.y < r.bottom;
+      };
+      auto expected_at = [&](POINT q) {
+        COLORREF colour = background;
+        for (const panel::Shape& s : panel::shapes) {
+          const bool stock_foot = s.foot && style == PanelShapes::filled_with_outlined_feet;
+          if (contains(scaled(s.box, dpi), q)) colour = stock_foot ? panel::stock_dark_grey : s.colour;
+        }
+        for (const panel::Line& l : panel::lines) {
+          if (contains(panel::reach(l, dpi), q)) colour = l.colour;
+        }
+        return colour;
+      };
+      std::vector<POINT> middles;
+      for (const panel::Shape& s : panel::shapes) {
+        const RECT r = scaled(s.box, dpi);
+        middles.push_back({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+      }
+      for (const panel::Line& l : panel::lines) {
+        middles.push_back({scaled((l.x1 + l.x2) / 2, dpi), scaled(l.y, dpi)});
+      }
+      for (const POINT q : middles) {
+        bool under_text = false;
+        for (const panel::Label& l : panel::labels) under_text |= contains(p.text_box(l.x, l.y, l.text), q);
+        if (under_text) continue;
+        EXPECT_EQ(p.at(q), expected_at(q)) << dpi << " DPI, at (" << q.x << ", " << q.y << ")";
+      }
+    }
   }
 }
 
 TEST(FrontPanel, ShowsTheDataFileAfterTheWordsFileName) {
-  const PaintedPanel none("");
-  EXPECT_EQ(none.count(grey, 260, 132, 505, 150), 0);
-  const PaintedPanel named("C:\\sign settings\\the main hall of the station.dat");
-  EXPECT_GT(named.count(grey, 260, 132, 505, 150), 0);
+  for (UINT dpi : dpis) {
+    const PaintedPanel none(dpi, PanelShapes::outlined_in_colour);
+    const PaintedPanel named(dpi, PanelShapes::outlined_in_colour, "C:\\sign settings\\hall.dat");
+    const RECT words = none.text_box(panel::file_name_x, panel::file_name_y, panel::file_name_words);
+    const RECT& right_foot = panel::shapes.back().box;
+    int differing = 0;
+    for (int y = words.top; y < words.bottom; ++y) {
+      for (int x = words.left; x < scaled(right_foot.left, dpi); ++x) {
+        differing += none.at({x, y}) != named.at({x, y});
+        if (x < words.right) {
+          EXPECT_EQ(none.at({x, y}), named.at({x, y})) << dpi << " DPI: the words differ";
+        }
+      }
+    }
+    EXPECT_GT(differing, 0) << dpi << " DPI: no file name after the words";
+  }
 }
 
 }  // namespace
