@@ -10,10 +10,14 @@ if(WIN32)
 
   # Every Windows test runs through this wrapper, which points Wine at the prefix this
   # build tree owns and at the Xvfb display started by the "wine_environment" fixture.
+  # kyz_wine_run(root script): a wrapper like it for the prefix under `root`.
+  function(kyz_wine_run KYZ_WINE_ROOT script)
+    configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.in ${script} @ONLY
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                    WORLD_READ WORLD_EXECUTE)
+  endfunction()
   set(KYZ_WINE_ROOT ${CMAKE_BINARY_DIR}/wine)
-  configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
-                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                                  WORLD_READ WORLD_EXECUTE)
+  kyz_wine_run(${KYZ_WINE_ROOT} ${CMAKE_BINARY_DIR}/wine-run)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 else()
   find_package(GTest REQUIRED)

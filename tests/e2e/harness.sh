@@ -172,65 +172,6 @@ end_programs() {
   "$KYZ_WINE_RUN" "$GUI_DRIVER" --kill-all >/dev/null 2>&1 || true
 }
 
-# check_panel_pixels PNG ORIGIN_FILE [FEET]: the front panel's shapes and colours at
-# known points of the client area, whose screen origin ORIGIN_FILE holds; FEET is the
-# feet's grey ("34,34,34" in kyz424lx, the stock dark grey "64,64,64" in kyz424). Fonts
-# differ between systems, so no text is compared.
-check_panel_pixels() {
-  local png="$1" ox oy failures=0 feet
-  read -r ox oy <"$2"
-  IFS=, read -r -a feet <<<"${3:-34,34,34}"
-  # kyz424 fills its shapes without an outline, one pixel short of their right and
-  # bottom edges, and its feet end in their black outline.
-  local foot_bottom=149 last_x=629 last_y=131
-  [ -n "${3:-}" ] && foot_bottom=148 last_x=628 last_y=130
-  expect_pixel() {
-    local x=$(($1 + ox)) y=$(($2 + oy)) got
-    got="$(convert "$png" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:)"
-    if [ "$got" != "$3,$4,$5" ]; then
-      echo "at ($1, $2), $6: got $got, expected $3,$4,$5"
-      failures=$((failures + 1))
-    fi
-  }
-  expect_pixel 300 10 255 255 204 "panel face"
-  expect_pixel 10 120 255 255 204 "panel face, lower left"
-  expect_pixel "$last_x" "$last_y" 255 255 204 "panel face's last corner"
-  expect_pixel 300 24 80 80 80 "rule under the name plate"
-  expect_pixel 590 24 80 80 80 "rule right of POWER"
-  expect_pixel 516 24 255 255 204 "gap in the rule before POWER"
-  expect_pixel 488 62 0 0 0 "power switch body"
-  expect_pixel 507 112 0 0 0 "power switch body, lower part"
-  expect_pixel 520 80 34 34 34 "switch frame, left bar"
-  expect_pixel 560 80 34 34 34 "switch frame, right bar"
-  expect_pixel 90 85 34 34 34 "first key cap"
-  expect_pixel 285 85 34 34 34 "sixth key cap"
-  expect_pixel 110 85 255 255 204 "gap between key caps"
-  expect_pixel 90 140 "${feet[@]}" "left foot"
-  expect_pixel 565 "$foot_bottom" "${feet[@]}" "right foot, below the file name's line"
-  expect_pixel 500 70 0 255 0 "first green stripe"
-  expect_pixel 500 85 0 255 0 "last green stripe"
-  expect_pixel 20 145 255 255 255 "window background below the panel"
-  [ "$failures" -eq 0 ]
-}
-
-# check_file_name PNG ORIGIN_FILE shown|blank [tail]: whether the panel's file name line
-# shows a name to the right of the words "File Name " (client x 260..500, clear of both
-# feet); with "tail", also right of the right foot up to the window's edge (client x
-# 574..628), where only a long path reaches. Any font draws "File Name " well left of
-# x 260.
-check_file_name() {
-  local png="$1" ox oy dark area
-  read -r ox oy <"$2"
-  for area in "240x12+260" ${4:+"54x12+574"}; do
-    dark="$(convert "$png" -crop "${area%%+*}+$((${area##*+} + ox))+$((134 + oy))" +repage \
-            -colorspace gray -threshold 90% -format "%[fx:int(10000*(1-mean))]" info:)"
-    case "$3" in
-      shown) [ "$dark" -gt 100 ] || { echo "no file name at $area (dark share $dark/10000)"; return 1; } ;;
-      blank) [ "$dark" -eq 0 ] || { echo "a file name at $area (dark share $dark/10000)"; return 1; } ;;
-    esac
-  done
-}
-
 # kyz424ctl, the command-line companion built in the native tree beside signsim: the
 # exact commands of a data file and the read-back requests, to compare with what the
 # sign received.

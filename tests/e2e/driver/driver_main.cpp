@@ -16,7 +16,6 @@
 //   expect-exit SECONDS [CODE]    the program started last ends (with CODE)
 //   expect-running                the program started first still runs
 //   menu ID                       posts the menu command ID to the main window
-//   save-client-origin FILE       writes the screen position of the client area's origin
 //   save-screen FILE.bmp          the whole screen as a BMP picture
 //   close-main-window             the window's close box (WM_CLOSE)
 //   keys KEY...                   alt (opens the menu bar), left, right, up, down,
@@ -50,6 +49,15 @@
 //   expect-received FILE BYTES [SECONDS]   FILE (signsim's raw log) comes to hold BYTES
 //   expect-received-exactly FILE BYTES [SECONDS]   FILE comes to hold BYTES and nothing else
 //   expect-nothing-received FILE SECONDS   FILE stays empty for SECONDS
+//   any-dialog [SECONDS]          the next dialog of the program that is no message box
+//   expect-whole main|dialog      the window lies on the screen and every control inside
+//                                 its window's client area
+//   expect-every-page-whole PREFIX   each page of the current property sheet in turn:
+//                                 whole, its picture saved as PREFIX-N.bmp
+//   expect-panel                  the front panel fits the client area and shows its
+//                                 layout's colours, at the screen's DPI
+//   expect-file-name shown|blank [tail]   whether the panel's file name line shows a name
+//                                 (with tail: also right of the right foot)
 //   save-picture main|dialog FILE the main window or the current dialog (or message box
 //                                 found with `dialog`) as a BMP file, frame included
 //   sleep MS
@@ -75,6 +83,7 @@ const StepTable& step_table() {
     add_program_steps(t);
     add_dialog_steps(t);
     add_file_steps(t);
+    add_window_checks(t);
     return t;
   }();
   return table;

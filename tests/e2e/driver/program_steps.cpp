@@ -39,8 +39,50 @@ void click_at(int x, int y, DWORD down, DWORD up) {
   Sleep(120);
 }
 
-// Writes the screen area of `window`, frame included, as a 24-bit BMP file.
+struct PaintedWindowSearch {
+  DWORD pid;
+  HWND found;
+};
+
+// An EnumWindows callback, so a named CALLBACK function: a lambda has the wrong calling
+// convention in a 32-bit program.
+BOOL CALLBACK check_painted_window(HWND h, LPARAM p) {
+  auto* s = reinterpret_cast<PaintedWindowSearch*>(p);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(h, &owner);
+  if (owner != s->pid || !IsWindowVisible(h) || GetUpdateRect(h, nullptr, FALSE)) return TRUE;
+  s->found = h;
+  return FALSE;
+}
+
+// A visible top-level window of the process whose update region is empty.
+HWND painted_window_of(DWORD pid) {
+  PaintedWindowSearch search{pid, nullptr};
+  EnumWindows(check_painted_window, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+BOOL CALLBACK note_unpainted_child(HWND child, LPARAM all_painted) {
+  if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(all_painted) = false;
+  return TRUE;
+}
+
+// Whether `window` and every window inside it have painted everything they were asked to.
+bool painted(HWND window) {
+  if (GetUpdateRect(window, nullptr, FALSE)) return false;
+  bool all = true;
+  EnumChildWindows(window, note_unpainted_child, reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+}  // namespace
+
 void save_window_picture(HWND window, const std::string& path) {
+  // A window that has just grown or shown another page paints a moment later.
+  wait_for<bool>(2s, [&]() -> std::optional<bool> {
+    if (painted(window)) return true;
+    return std::nullopt;
+  });
   RECT r;
   GetWindowRect(window, &r);
   const LONG width = r.right - r.left, height = r.bottom - r.top;
@@ -71,31 +113,6 @@ void save_window_picture(HWND window, const std::string& path) {
   ReleaseDC(nullptr, screen);
   if (!f) fail("cannot write " + path);
 }
-
-struct PaintedWindowSearch {
-  DWORD pid;
-  HWND found;
-};
-
-// An EnumWindows callback, so a named CALLBACK function: a lambda has the wrong calling
-// convention in a 32-bit program.
-BOOL CALLBACK check_painted_window(HWND h, LPARAM p) {
-  auto* s = reinterpret_cast<PaintedWindowSearch*>(p);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(h, &owner);
-  if (owner != s->pid || !IsWindowVisible(h) || GetUpdateRect(h, nullptr, FALSE)) return TRUE;
-  s->found = h;
-  return FALSE;
-}
-
-// A visible top-level window of the process whose update region is empty.
-HWND painted_window_of(DWORD pid) {
-  PaintedWindowSearch search{pid, nullptr};
-  EnumWindows(check_painted_window, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-}  // namespace
 
 void add_program_steps(StepTable& table) {
   table.insert({
@@ -203,18 +220,6 @@ void add_program_steps(StepTable& table) {
          need(w, 1);
          if (!c.main) fail("no main window");
          PostMessageW(c.main, WM_COMMAND, MAKEWPARAM(number(w[1]), 0), 0);
-       }},
-      {"save-client-origin",
-       [](Context& c, const Words& w) {
-         need(w, 1);
-         if (!c.main) fail("no main window");
-         POINT origin{0, 0};
-         ClientToScreen(c.main, &origin);
-         const std::string text = std::to_string(origin.x) + " " + std::to_string(origin.y) + "\n";
-         std::FILE* f = _wfopen(widen(windows_path(w[1])).c_str(), L"wb");
-         if (!f) fail("cannot write " + w[1]);
-         std::fwrite(text.data(), 1, text.size(), f);
-         std::fclose(f);
        }},
       {"save-picture",
        [](Context& c, const Words& w) {

@@ -37,6 +37,7 @@ using StepTable = std::map<std::string, StepFunction>;
 void add_program_steps(StepTable& table);  // starting, menus, keys, mouse, timing
 void add_dialog_steps(StepTable& table);   // message boxes, dialogs, controls, file dialogs
 void add_file_steps(StepTable& table);     // data files and what reached the sign
+void add_window_checks(StepTable& table);  // windows whole, the front panel as laid out
 
 std::string lookup_environment(const std::string& name);
 // Unix paths (as the test scripts know them) reach Windows through drive Z:.
@@ -55,6 +56,8 @@ std::string printable(const std::string& bytes);
 Clock::duration record_first_byte(const std::string& path, const std::function<void()>& act);
 // Appends a duration in milliseconds (three decimals) as one line to FILE.
 void append_result(const std::string& path, Clock::duration elapsed);
+// The screen area of `window`, frame included, as a 24-bit BMP file.
+void save_window_picture(HWND window, const std::string& path);
 // Ends every process that owns a main window, and waits until they are gone.
 void kill_all();
 

@@ -14,7 +14,8 @@ start_mfc_and_drive <<STEPS
 expect-title "Information scroller"
 expect-window-height 206
 sleep 500
-save-client-origin \${OUT}/origin.txt
+expect-panel
+expect-file-name blank
 # Rows of "設定": KYZの設定, separator, インターフェイスの設定, RS-232Cの設定, TCP/IPの設定
 # (menus of another process cannot be read under Wine: the keyboard tells).
 keys alt right down down down enter
@@ -45,8 +46,6 @@ expect-running
 expect-instances 1
 STEPS
 import -window root "$OUT/kyz424.png"
-check_panel_pixels "$OUT/kyz424.png" "$OUT/origin.txt" 64,64,64
-check_file_name "$OUT/kyz424.png" "$OUT/origin.txt" blank
 convert "$OUT/version.bmp" "$OUT/version.png" && rm "$OUT/version.bmp"
 end_programs
 
