@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
+#include <vector>
 
 #include "core/settings/file_io.h"
 
@@ -44,34 +45,51 @@ std::optional<KeyValue> key_value_of(std::string_view line) {
 
 }  // namespace
 
-std::vector<std::string> IniFile::load_lines() const {
-  std::string text;
-  std::vector<std::string> lines;
-  if (!read_whole_file(path_, text)) return lines;
+IniText::IniText(std::string_view text) {
+  lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   std::size_t start = 0;
   while (start < text.size()) {
     auto end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines_.push_back(parse(std::string(line)));
     start = end + 1;
   }
-  return lines;
 }
 
-std::string IniFile::read(std::string_view section, std::string_view key,
+IniText::Line IniText::parse(std::string text) {
+  Line line;
+  line.blank = trim(text).empty();
+  if (auto name = section_of(text)) {
+    line.is_section = true;
+    line.name = *name;
+  } else if (auto kv = key_value_of(text)) {
+    line.is_key = true;
+    line.name = kv->key;
+    line.value = kv->value;
+  }
+  line.text = std::move(text);
+  return line;
+}
+
+std::string IniText::text() const {
+  std::string text;
+  for (const Line& line : lines_) text += line.text + "\r\n";
+  return text;
+}
+
+std::string IniText::read(std::string_view section, std::string_view key,
                           std::string_view fallback, std::size_t max_chars) {
   bool in_section = false;
   std::string value(fallback);
-  for (const std::string& line : load_lines()) {
-    if (auto name = section_of(line)) {
-      in_section = same_name(*name, section);
+  for (const Line& line : lines_) {
+    if (line.is_section) {
+      in_section = same_name(line.name, section);
       continue;
     }
-    if (!in_section) continue;
-    if (auto kv = key_value_of(line); kv && same_name(kv->key, key)) {
-      value = std::string(kv->value);
+    if (in_section && line.is_key && same_name(line.name, key)) {
+      value = line.value;
       break;
     }
   }
@@ -79,17 +97,17 @@ std::string IniFile::read(std::string_view section, std::string_view key,
   return value;
 }
 
-bool IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
-  std::vector<std::string> lines = load_lines();
-  const std::string entry = std::string(key) + "=" + std::string(value);
+bool IniText::write(std::string_view section, std::string_view key, std::string_view value) {
+  std::vector<Line>& lines = lines_;
+  std::string entry = std::string(key) + "=" + std::string(value);
   std::size_t section_end = 0;  // after the section's last non-blank line
   bool found_section = false;
   bool in_section = false;
   bool done = false;
   for (std::size_t i = 0; i < lines.size() && !done; ++i) {
-    if (auto name = section_of(lines[i])) {
+    if (lines[i].is_section) {
       if (in_section) break;
-      in_section = same_name(*name, section);
+      in_section = same_name(lines[i].name, section);
       if (in_section) {
         found_section = true;
         section_end = i + 1;
@@ -97,23 +115,40 @@ bool IniFile::write(std::string_view section, std::string_view key, std::string_
       continue;
     }
     if (!in_section) continue;
-    if (!trim(lines[i]).empty()) section_end = i + 1;
-    if (auto kv = key_value_of(lines[i]); kv && same_name(kv->key, key)) {
-      lines[i] = entry;
+    if (!lines[i].blank) section_end = i + 1;
+    if (lines[i].is_key && same_name(lines[i].name, key)) {
+      lines[i] = parse(std::move(entry));
       done = true;
     }
   }
   if (!done) {
     if (found_section) {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(section_end), entry);
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(section_end),
+                   parse(std::move(entry)));
     } else {
-      lines.push_back("[" + std::string(section) + "]");
-      lines.push_back(entry);
+      lines.push_back(parse("[" + std::string(section) + "]"));
+      lines.push_back(parse(std::move(entry)));
     }
   }
+  return true;
+}
+
+// A file that cannot be read reads as empty, as a missing one does.
+IniText IniFile::load() const {
   std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return replace_file(path_, text);
+  read_whole_file(path_, text);
+  return IniText(text);
+}
+
+std::string IniFile::read(std::string_view section, std::string_view key,
+                          std::string_view fallback, std::size_t max_chars) {
+  return load().read(section, key, fallback, max_chars);
+}
+
+bool IniFile::write(std::string_view section, std::string_view key, std::string_view value) {
+  IniText ini = load();
+  ini.write(section, key, value);
+  return replace_file(path_, ini.text());
 }
 
 }  // namespace kyz
