@@ -144,7 +144,7 @@ const TerminalRows remote_rows{pages_and<&all_pages_text>(), send_remote_assignm
 
 void show_hold_time_and_input_method(HWND dialog) {
   SetDlgItemTextW(dialog, IDC_ALARM_HOLD_TIME, std::to_wstring(settings.alarm_hold_time).c_str());
-  apply_saved_input_method();
+  restore_input_method();
 }
 
 bool hold_time_edited(HWND dialog, int id, int notification) {

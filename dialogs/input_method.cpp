@@ -40,6 +40,4 @@ void save_and_close_input_method() {
 
 void restore_input_method() { set_open_state(saved_open_state); }
 
-void apply_saved_input_method() { set_open_state(saved_open_state); }
-
 }  // namespace kyz

@@ -11,9 +11,8 @@ void save_and_open_input_method();
 // Remembers the active window's open state, then switches the input method off
 // (kyz424's alarm page, where only lists and digits are entered).
 void save_and_close_input_method();
-// Puts back the open state remembered by save_and_open_input_method.
+// Sets the active window's open state to the state last remembered: the title dialog
+// puts back its own on closing, the alarm dialog takes over the title dialog's.
 void restore_input_method();
-// Sets the active window's open state to the state last remembered.
-void apply_saved_input_method();
 
 }  // namespace kyz

@@ -18,16 +18,42 @@ struct RunDialogEntry {
   TimedRun run;
 };
 
-// The all-items bar covers 0..52 and trails its step box by one; the read-back asks
-// its 53 requests over either link at 500 ms, its bar covering 0..53. Both leave three
-// blanks in the step box when they complete.
+// The dialogs' timers; both runs step every 500 ms, the all-items send every 100 ms
+// from its pause step on. Both leave three blanks in the step box when they complete.
+constexpr UINT_PTR all_items_timer = 2;
+constexpr UINT_PTR read_back_timer = 8;
+constexpr UINT run_period_ms = 500;
+constexpr UINT all_items_fast_period_ms = 100;
+constexpr const wchar_t* run_done_text = L"   ";
+// The all-items bar covers 0..52 and trails its step box by one; the read-back's
+// covers 0..53, one step for each of its 53 requests over either link.
+constexpr int all_items_progress_lag = 1;
+constexpr int read_back_progress_range = 53;
+
 constexpr RunDialogEntry run_dialogs[] = {
     {ID_ALL_ITEMS, IDD_ALL_ITEMS, receiver_all_items, IDC_ALL_ITEMS_START,
-     {2, 500, IDC_ALL_ITEMS_STEP, IDC_ALL_ITEMS_PROGRESS, all_items_last_step - 1,
-      all_items_step_count, perform_all_items_step, true, all_items_pause_step, 100, 1, L"   "}},
+     {.timer_id = all_items_timer,
+      .period_ms = run_period_ms,
+      .step_box_id = IDC_ALL_ITEMS_STEP,
+      .progress_id = IDC_ALL_ITEMS_PROGRESS,
+      .progress_range = all_items_last_step - all_items_progress_lag,
+      .step_count = all_items_step_count,
+      .perform_step = perform_all_items_step,
+      .ends_dialog = true,
+      .fast_from_step = all_items_pause_step,
+      .fast_period_ms = all_items_fast_period_ms,
+      .progress_lag = all_items_progress_lag,
+      .done_text = run_done_text}},
     {ID_READ_BACK, IDD_READ_BACK, receiver_read_back, IDC_READ_BACK_START,
-     {8, 500, IDC_READ_BACK_STEP, IDC_READ_BACK_PROGRESS, 53, read_back_step_count,
-      perform_read_back_step, true, 0, 0, 0, L"   "}},
+     {.timer_id = read_back_timer,
+      .period_ms = run_period_ms,
+      .step_box_id = IDC_READ_BACK_STEP,
+      .progress_id = IDC_READ_BACK_PROGRESS,
+      .progress_range = read_back_progress_range,
+      .step_count = read_back_step_count,
+      .perform_step = perform_read_back_step,
+      .ends_dialog = true,
+      .done_text = run_done_text}},
 };
 
 // While its run is in progress the dialog ignores command 2, whether from "閉じる"

@@ -88,7 +88,7 @@ void run_menu_command(HWND window, int id) {
       run_dialog(window, IDD_SEQUENCE_PAGES, sequence_page_dialog_procedure);
       break;
     case IDM_VERSION: run_dialog(window, IDD_VERSION, version_dialog_procedure); break;
-    default: break;  // the remaining dialogs are not part of the program yet
+    default: break;
   }
 }
 

@@ -6,7 +6,7 @@
 namespace kyz {
 
 // Runs menu command `id` (a menu id of resource_ids.h). Every dialog is modal and owned
-// by `window`; commands whose dialogs are not part of the program yet do nothing.
+// by `window`; an id that names no command does nothing.
 void run_menu_command(HWND window, int id);
 
 // Enables "RS-232Cの設定" for RS-232C, "クライアント/サーバー" and "TCP/IPの設定" for

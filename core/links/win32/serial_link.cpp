@@ -253,7 +253,6 @@ DWORD WINAPI serial_read_thread(void*) {
 void stop_serial_reader() {
   if (serial.running != nullptr) serial.running->store(0);
   if (serial.thread != nullptr) {
-    ResumeThread(serial.thread);
     SetCommMask(serial.port, 0);  // ends the pending wait
     // The reader sees the flag within one wait slice, or once the operator has closed a
     // box its line handler shows; its handles are closed only after it has ended.
