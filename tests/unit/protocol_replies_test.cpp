@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/protocol/readback.h"
 #include "core/protocol/reply_handlers.h"
 #include "tests/unit/protocol_test_support.h"
 
@@ -358,11 +359,23 @@ TEST_F(Replies, Kyz424lxTcpAcknowledgementIsTheTwoLetters) {
   EXPECT_EQ(only_box().owner, nullptr);
 }
 
+// Every read-back reply cut short at any length down to its bare prefix leaves the same
+// record whatever bytes follow the line in memory: no decoder reads past the line.
 TEST_F(Replies, ShortReadBackReplyReadsNothingBeyondTheLine) {
-  // Missing positions read as NUL, as in the zero-filled line buffer: values out of
-  // range, which the dialogs show as no selection, but no read past the line.
-  serial_reply_handler("PVT");
-  EXPECT_EQ(settings.top_value, -528);
+  for (const std::string& request : readback_requests(Edition::lx, true)) {
+    const std::string prefix = request.substr(1, request.size() - 3);  // no "R", no CR LF
+    const std::string reply = prefix + std::string(serial_line_capacity, '2');
+    for (std::size_t cut = prefix.size(); cut <= serial_line_capacity; ++cut) {
+      SettingsRecord after[2];
+      for (const char beyond : {'1', '9'}) {
+        const std::string memory = reply.substr(0, cut) + std::string(8, beyond);
+        settings = SettingsRecord{};
+        serial_reply_handler(std::string_view(memory).substr(0, cut));
+        after[beyond == '9'] = settings;
+      }
+      ASSERT_EQ(after[0], after[1]) << prefix << " cut to " << cut;
+    }
+  }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "core/settings/settings_record.h"
 #include "dialogs/page_group_table.h"
 #include "dialogs/resource_ids.h"
+#include "kyz_version.h"
 #include "tests/unit/test_support.h"
 #include "win32app/dialogs.h"
 
@@ -221,7 +222,7 @@ TEST(VersionDialog, ShowsTheVersionAndAnOkButton) {
   OpenDialog version(IDD_VERSION, version_dialog_procedure);
   ASSERT_NE(version.window(), nullptr);
   EXPECT_EQ(version.title(), L"KYZ424LXのﾊﾞｰｼﾞｮﾝ情報");
-  EXPECT_EQ(version.text(1001), L"KYZ424LX Version 1.30");
+  EXPECT_EQ(version.text(1001), L"KYZ424LX Version " KYZ_VERSION_TEXT);
   EXPECT_EQ(version.text(IDOK), L"OK");
 }
 
