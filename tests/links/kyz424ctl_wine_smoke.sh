@@ -2,7 +2,7 @@
 # kyz424ctl.exe under Wine against one simulated sign reached two ways at once: the
 # data file sent over COM1 (a pty pair), read back over loopback TCP; what comes back
 # differs from what was sent only where the programs' round trip differs. A COM port
-# that does not exist is reported.
+# that does not exist is reported. Three adapters connect to it in server mode.
 #   kyz424ctl_wine_smoke.sh WINE_RUN KYZ424CTL_EXE SIGNSIM WINEPREFIX DATA_DIR PTY_PAIR
 set -uo pipefail
 wine_run="$1" ctl_exe="$2" signsim="$3" prefix="$4" data="$(cd "$5" && pwd)" pty_pair="$6"
@@ -49,8 +49,18 @@ status=$?
 check "a COM port that does not exist: status 1 and a message" test "$status" -eq 1
 grep -q "COM9: does not exist" no_port.out || { echo "     said: $(cat no_port.out)"; failures=$((failures + 1)); }
 
+# Server mode: three adapters connect to kyz424ctl.exe and all get the file.
+port="$(bash "$(dirname "$pty_pair")/free-port")"
+"$wine_run" "$ctl_exe" push sent.dat --listen "$port" --adapters 3 --pace answer --timeout 60 >push.out 2>&1 &
+push_pid=$!
+"$signsim" --connect "127.0.0.1:$port" --adapters 3 --connect-timeout-ms 60000 --log adapters.log
+wait "$push_pid"
+status=$?
+check "push to three adapters in server mode: status 0, three rows of 52/52" \
+  test "$status" -eq 0 -a "$(grep -c ' 52/52 ' push.out)" -eq 3
+
 if [ "$failures" -ne 0 ]; then
-  cat send.out read.out
+  cat send.out read.out push.out
   tail -n 20 sign.log
 fi
 echo "$failures failure(s)"
