@@ -42,7 +42,12 @@ void ClientSocket::ConnectToSelectedHost() {
     return;
   }
   clear_reply_accumulator();
-  Connect(*host, *port);  // the outcome comes as the connect notification
+  // The outcome comes as the connect notification, unless the connect fails at once: then
+  // none comes, and the failure is told here.
+  if (!Connect(*host, *port) && WSAGetLastError() != WSAEWOULDBLOCK) {
+    EndConnection();
+    error_box("Socket 接続");
+  }
 }
 
 void ClientSocket::Disconnect() {
