@@ -2,6 +2,7 @@
 
 #include "core/settings/data_file.h"
 #include "core/settings/file_io.h"
+#include "tools/kyz424ctl/console.h"
 
 namespace kyz::ctl {
 
@@ -24,6 +25,15 @@ bool load_data_file(const std::string& path, SettingsRecord& record, bool whole,
   }
   record.data_file_path = path;
   return true;
+}
+
+std::optional<ExchangePlan> send_plan_of_file(const std::string& path, Edition program, Pace pace,
+                                              const std::string& refusal_note, std::string& error) {
+  SettingsRecord record;
+  if (!load_data_file(path, record, true, error)) return std::nullopt;
+  ExchangePlan plan = all_items_plan(record, program, pace);
+  for (const std::string& refusal : plan.refusals) report(refusal + " " + refusal_note);
+  return plan;
 }
 
 bool save_data_file(const std::string& path, const SettingsRecord& record, std::string& error) {

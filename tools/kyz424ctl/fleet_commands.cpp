@@ -172,23 +172,22 @@ int finish(const Fleet& fleet, const std::vector<FleetRow>& rows, Millis wall_ms
 }  // namespace
 
 int push_to_fleet(const Options& o) {
-  SettingsRecord record;
   std::string error;
-  if (!load_data_file(o.files[0], record, true, error)) return report(error);
-  const ExchangePlan plan = all_items_plan(record, o.program, o.pace);
-  for (const std::string& refusal : plan.refusals) report(refusal + " (not sent to any adapter)");
+  const std::optional<ExchangePlan> plan =
+      send_plan_of_file(o.files[0], o.program, o.pace, "(not sent to any adapter)", error);
+  if (!plan) return report(error);
 
   Fleet fleet;
   if (!gather(o, fleet)) return exit_sign_trouble;
   std::vector<PacedExchange> exchanges;
   for (std::size_t i = 0; i < fleet.adapters.size(); ++i) {
-    exchanges.emplace_back(plan.steps, AnswerKind::accepted, o.answer_timeout_ms);
+    exchanges.emplace_back(plan->steps, AnswerKind::accepted, o.answer_timeout_ms);
   }
   Millis wall_ms = 0;
   const std::vector<FleetRow> rows = run_all(fleet, exchanges, "pushing", wall_ms);
   const int status = finish(fleet, rows, wall_ms);
-  if (!plan.refusals.empty()) {
-    return report(std::to_string(plan.refusals.size()) + " step(s) of " + o.files[0] + " could not be sent (see above)",
+  if (!plan->refusals.empty()) {
+    return report(std::to_string(plan->refusals.size()) + " step(s) of " + o.files[0] + " could not be sent (see above)",
                   exit_sign_trouble);
   }
   return status;

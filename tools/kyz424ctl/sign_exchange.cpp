@@ -49,15 +49,13 @@ std::string request_list(const std::vector<std::string>& requests) {
 }  // namespace
 
 int send_to_sign(const Options& o) {
-  SettingsRecord record;
   std::string error;
-  if (!load_data_file(o.files[0], record, true, error)) return report(error);
-  const ExchangePlan plan = all_items_plan(record, o.program, o.pace);
-  for (const std::string& refusal : plan.refusals) report(refusal + " (not sent)");
+  const std::optional<ExchangePlan> plan = send_plan_of_file(o.files[0], o.program, o.pace, "(not sent)", error);
+  if (!plan) return report(error);
 
   const std::unique_ptr<ByteStream> link = open_link(o, error);
   if (!link) return report(error, exit_sign_trouble);
-  PacedExchange exchange(plan.steps, AnswerKind::accepted, o.answer_timeout_ms);
+  PacedExchange exchange(plan->steps, AnswerKind::accepted, o.answer_timeout_ms);
   run_exchange(exchange, *link, progress_line("sending"));
   end_progress();
 
@@ -66,9 +64,9 @@ int send_to_sign(const Options& o) {
     return report("send to " + link_name(o) + " stopped after " + counts + " commands: " + exchange.failure(),
                   exit_sign_trouble);
   }
-  if (!plan.refusals.empty()) {
+  if (!plan->refusals.empty()) {
     return report("sent " + counts + " commands to " + link_name(o) + ", each answered GO, but " +
-                      std::to_string(plan.refusals.size()) + " step(s) could not be sent (see above)",
+                      std::to_string(plan->refusals.size()) + " step(s) could not be sent (see above)",
                   exit_sign_trouble);
   }
   std::printf("sent %s to %s: %d commands, each answered GO (%s)\n", o.files[0].c_str(), link_name(o).c_str(),

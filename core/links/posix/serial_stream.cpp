@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "core/links/byte_stream.h"
+#include "core/links/posix/write_waiting.h"
 
 namespace kyz {
 namespace {
@@ -22,23 +23,11 @@ class SerialStream final : public ByteStream {
   ~SerialStream() override { close(fd_); }
 
   bool write_all(std::string_view bytes, std::string& error) override {
-    while (!bytes.empty()) {
-      const ssize_t n = write(fd_, bytes.data(), bytes.size());
-      if (n > 0) {
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-        continue;
-      }
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && errno == EAGAIN) {
-        pollfd p{fd_, POLLOUT, 0};
-        if (poll(&p, 1, write_timeout_ms) > 0) continue;
-        error = "the serial line does not take the command (handshake held)";
-        return false;
-      }
-      error = std::string("write to the serial port failed: ") + std::strerror(errno);
-      return false;
-    }
-    return true;
+    const WriteEnd end = write_waiting(fd_, bytes, write_timeout_ms,
+                                       [this](const char* data, std::size_t size) { return write(fd_, data, size); });
+    if (end == WriteEnd::stalled) error = "the serial line does not take the command (handshake held)";
+    if (end == WriteEnd::failed) error = std::string("write to the serial port failed: ") + std::strerror(errno);
+    return end == WriteEnd::written;
   }
 
   int read_within(char* buffer, std::size_t size, Millis timeout_ms, std::string& error) override {

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "core/links/byte_stream.h"
+#include "core/links/posix/write_waiting.h"
 
 namespace kyz {
 namespace {
@@ -31,24 +32,15 @@ class SocketStream final : public ByteStream {
   ~SocketStream() override { close(fd_); }
 
   bool write_all(std::string_view bytes, std::string& error) override {
-    while (!bytes.empty()) {
-      const ssize_t n = send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-      if (n > 0) {
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-        continue;
-      }
-      if (n < 0 && errno == EINTR) continue;
-      if (n < 0 && errno == EAGAIN) {
-        pollfd p{fd_, POLLOUT, 0};
-        if (poll(&p, 1, write_timeout_ms) > 0) continue;
-        error = "the connection does not take the command";
-        return false;
-      }
-      error = n < 0 && (errno == EPIPE || errno == ECONNRESET) ? "the sign closed the connection"
-                                                               : std::string("send failed: ") + std::strerror(errno);
-      return false;
+    const WriteEnd end = write_waiting(fd_, bytes, write_timeout_ms, [this](const char* data, std::size_t size) {
+      return send(fd_, data, size, MSG_NOSIGNAL);
+    });
+    if (end == WriteEnd::stalled) error = "the connection does not take the command";
+    if (end == WriteEnd::failed) {
+      error = errno == EPIPE || errno == ECONNRESET ? std::string("the sign closed the connection")
+                                                    : std::string("send failed: ") + std::strerror(errno);
     }
-    return true;
+    return end == WriteEnd::written;
   }
 
   int read_within(char* buffer, std::size_t size, Millis timeout_ms, std::string& error) override {
@@ -149,12 +141,6 @@ std::vector<Connection> connect_tcp_streams(const std::vector<HostPort>& targets
     }
   }
   return results;
-}
-
-std::unique_ptr<ByteStream> connect_tcp_stream(const HostPort& target, Millis timeout_ms, std::string& error) {
-  std::vector<Connection> made = connect_tcp_streams({target}, timeout_ms);
-  error = made[0].error;
-  return std::move(made[0].stream);
 }
 
 namespace {

@@ -191,12 +191,6 @@ std::vector<Connection> connect_tcp_streams(const std::vector<HostPort>& targets
   return results;
 }
 
-std::unique_ptr<ByteStream> connect_tcp_stream(const HostPort& target, Millis timeout_ms, std::string& error) {
-  std::vector<Connection> made = connect_tcp_streams({target}, timeout_ms);
-  error = made[0].error;
-  return std::move(made[0].stream);
-}
-
 namespace {
 
 class SocketListener final : public AdapterListener {
