@@ -5,18 +5,10 @@
 # host that refuses.
 #   kyz424ctl_fleet_test.sh SIGNSIM KYZ424CTL DATA_DIR FREE_PORT_SCRIPT
 set -uo pipefail
-absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
-signsim="$(absolute "$1")"
-ctl="$(absolute "$2")"
-data="$(cd "$3" && pwd)"
-free_port="$(absolute "$4")"
-work="$(mktemp -d)"
 source "$(dirname "$0")/kyz424ctl_sign_rig.sh"
-trap 'stop_signs; rm -rf "$work"' EXIT
-cd "$work" || exit 1
-
-sed -e '227s/.*/1\r/' -e '352,355s/.*/5\r/' -e '480,483s/.*/7\r/' "$data/varied_lx.dat" >sent.dat
-round_trip_changes="227,352,353,354,355,480,481,482,483"
+free_port="$(absolute "$4")"
+start_rig "$1" "$2" "$3"
+write_sent_file sent.dat
 "$ctl" commands sent.dat >preload.txt 2>/dev/null
 
 # adapters DIR COUNT [SIGNSIM OPTIONS...]: COUNT adapters connecting to $port.
@@ -31,16 +23,13 @@ adapters() {
 # holding_the_file DIR FIRST LAST: how many of adapters FIRST..LAST of DIR hold sent.dat.
 # A sign's state report is the same for the same settings, so each report is compared
 # with one that is known to hold the file.
-"$signsim" --tcp-listen 0 --factory-state preload.txt --port-file ref_port --ready-file ref_ready \
-  --state-file reference_state &
-sims+=($!)
-wait_for ref_ready
+sign_on_tcp reference --factory-state preload.txt
 stop_signs
-held_as_file reference_state lx reference.dat
+held_as_file reference/state lx reference.dat
 check "the reference sign holds the file" test "$(differing_lines sent.dat reference.dat)" = "$round_trip_changes"
 holding_the_file() {
   local k good=0
-  for k in $(seq "$2" "$3"); do cmp -s "$1/state.$k" reference_state && good=$((good + 1)); done
+  for k in $(seq "$2" "$3"); do cmp -s "$1/state.$k" reference/state && good=$((good + 1)); done
   echo "$good"
 }
 

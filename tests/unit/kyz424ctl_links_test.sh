@@ -6,21 +6,10 @@
 # bad inputs that must end with a message and no file.
 #   kyz424ctl_links_test.sh SIGNSIM KYZ424CTL DATA_DIR PTY_PAIR_SCRIPT
 set -uo pipefail
-absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
-signsim="$(absolute "$1")"
-ctl="$(absolute "$2")"
-data="$(cd "$3" && pwd)"
-pty_pair="$(absolute "$4")"
-work="$(mktemp -d)"
 source "$(dirname "$0")/kyz424ctl_sign_rig.sh"
-trap 'stop_signs; rm -rf "$work"' EXIT
-cd "$work" || exit 1
-
-# The file sent: every field varied, page "Auto" on and a 32nd schedule day of its own,
-# which the sign never receives (only 31 day rows are sent and read back, and the
-# page number's read-back reply is not stored).
-sed -e '227s/.*/1\r/' -e '352,355s/.*/5\r/' -e '480,483s/.*/7\r/' "$data/varied_lx.dat" >sent.dat
-round_trip_changes="227,352,353,354,355,480,481,482,483"
+pty_pair="$(absolute "$4")"
+start_rig "$1" "$2" "$3"
+write_sent_file sent.dat
 
 # scenario NAME EDITION LINK_KIND: send to a fresh sign, check what it holds, read it back.
 scenario() {

@@ -1,8 +1,32 @@
-# Shared by the kyz424ctl scenarios against signsim (sourced): starting and stopping
-# simulated signs, and comparing what a sign holds with a data file.
-#   needs: $signsim, $ctl (absolute paths), $work (scratch folder)
+# Shared by the kyz424ctl scenarios against signsim (sourced): a scratch folder, the
+# file the scenarios send, starting and stopping simulated signs, and comparing what a
+# sign holds with a data file.
+#   needs: $signsim, $ctl (absolute paths), $data, $work (scratch folder); start_rig
+#   sets them all. sign_on_pty also needs $pty_pair.
 sims=()
 failures=0
+
+absolute() { echo "$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"; }
+
+# start_rig SIGNSIM KYZ424CTL DATA_DIR: works in a fresh scratch folder, which goes with
+# every sign still running when the script ends.
+start_rig() {
+  signsim="$(absolute "$1")"
+  ctl="$(absolute "$2")"
+  data="$(cd "$3" && pwd)"
+  work="$(mktemp -d)"
+  trap 'stop_signs; rm -rf "$work"' EXIT
+  cd "$work" || exit 1
+}
+
+# write_sent_file OUT: the file the scenarios send: every field varied, page "Auto" on
+# and a 32nd schedule day of its own, which the sign never receives (only 31 day rows
+# are sent and read back, and the page number's read-back reply is not stored). Those
+# are the lines a round trip through a sign changes:
+round_trip_changes="227,352,353,354,355,480,481,482,483"
+write_sent_file() {
+  sed -e '227s/.*/1\r/' -e '352,355s/.*/5\r/' -e '480,483s/.*/7\r/' "$data/varied_lx.dat" >"$1"
+}
 
 check() {
   local name="$1"

@@ -5,24 +5,8 @@
 # the replies gives that same file again. Each program against a sign of its own.
 #   kyz424ctl_signsim_test.sh SIGNSIM KYZ424CTL DATA_DIR
 set -uo pipefail
-signsim="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
-ctl="$(cd "$(dirname "$2")" && pwd)/$(basename "$2")"
-data="$(cd "$3" && pwd)"
-work="$(mktemp -d)"
-sim_pid=""
-cleanup() {
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cd "$work" || exit 1
-
-failures=0
-check() {
-  local name="$1"
-  shift
-  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/kyz424ctl_sign_rig.sh"
+start_rig "$1" "$2" "$3"
 
 # Sends each CR LF line of FILE and waits for its one reply line; replies to stdout.
 exchange() {
@@ -39,16 +23,12 @@ exchange() {
 # One program against a fresh sign: EDITION and the file that program starts from.
 round_trip() {
   local program="$1" start="$2"
-  mkdir "$program" && cd "$program" || return 1
-  "$signsim" --tcp-listen 0 --port-file port --ready-file ready --log sign.log &
-  sim_pid=$!
-  for _ in $(seq 100); do [ -s ready ] && break; sleep 0.05; done
-  if [ ! -s ready ] || [ ! -s port ]; then
+  if ! sign_on_tcp "$program" || [ -z "$port" ]; then
     check "$program: the simulator comes up" false
-    cd ..
+    stop_signs
     return
   fi
-  port="$(cat port)"
+  cd "$program" || return 1
 
   "$ctl" commands --edition "$program" "$data/varied_lx.dat" >commands.txt
   exchange commands.txt >answers.txt
@@ -66,9 +46,7 @@ round_trip() {
     echo "--- simulator log ($program)"
     tail -n 40 sign.log
   fi
-  kill "$sim_pid" 2>/dev/null
-  wait "$sim_pid" 2>/dev/null
-  sim_pid=""
+  stop_signs
   cd ..
 }
 
