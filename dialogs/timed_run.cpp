@@ -84,7 +84,7 @@ void timed_run_tick(HWND dialog, const TimedRun& run) {
     SetDlgItemTextW(dialog, run.step_box_id, std::to_wstring(step).c_str());
     to_progress_bar(dialog, run, PBM_SETPOS, static_cast<WPARAM>(step - run.progress_lag), 0);
     sequence_step = step + 1;
-    return;
+    if (!(run.completes_with_last_step && step == run.step_count())) return;
   }
 
   stop_run(dialog, run);

@@ -33,6 +33,10 @@ struct TimedRun {
   int progress_lag = 0;
   // What the step box shows once the run is complete.
   const wchar_t* done_text = L"  ";
+  // The run is complete in the tick of its last step rather than at the next one, so
+  // that the sign's answer to the last command comes after it and is reported as a
+  // single command's would be.
+  bool completes_with_last_step = false;
 };
 
 // WM_INITDIALOG: the progress bar's range and step.
@@ -45,8 +49,9 @@ void start_timed_run(HWND dialog, const TimedRun& run);
 
 // WM_TIMER of run.timer_id: one step. The run stops (the dialog stays open and "閉じる"
 // works again) when the sign's latest reply was an error or the latest command could
-// not be sent. It is complete at the tick after its last step, so that the answer to
-// the last command still counts as an answer within the run and shows no success box.
+// not be sent. Unless run.completes_with_last_step, it is complete at the tick after
+// its last step, so that the answer to the last command still counts as an answer
+// within the run and shows no success box.
 void timed_run_tick(HWND dialog, const TimedRun& run);
 
 // Whether `dialog` may close now: false while its own run is in progress.

@@ -21,10 +21,19 @@ int all_pages_step_count() { return page_count; }
 // and the run goes on. It sends the record's texts, which every edit keeps up to date.
 void send_page_stored(HWND, int step) { send_title_stored(step - 1); }
 
+// kyz424lx's run is complete as page 32 goes out: the sign's answer to it is the
+// operator's one confirmation ("設定完了"), and the dialog stays open.
 constexpr TitleDialog lx_dialog{
     IDD_TITLE, 0, L"情報（タイトル）の設定 ", true,
-    {4, 500, IDC_TITLE_STEP, IDC_TITLE_PROGRESS, page_count, all_pages_step_count,
-     send_page_stored, false}};
+    {.timer_id = 4,
+     .period_ms = 500,
+     .step_box_id = IDC_TITLE_STEP,
+     .progress_id = IDC_TITLE_PROGRESS,
+     .progress_range = page_count,
+     .step_count = all_pages_step_count,
+     .perform_step = send_page_stored,
+     .ends_dialog = false,
+     .completes_with_last_step = true}};
 
 // The sheet's page shows the page being sent in its own box and has no progress bar.
 constexpr TitleDialog sheet_page{

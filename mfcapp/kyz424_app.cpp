@@ -28,12 +28,13 @@ class CKYZ424App final : public CWinApp {
       application_box("ネットワーク機能（WinSock）を初期化できませんでした。");
       return false;
     }
-    if (HANDLE running = OpenMutexW(SYNCHRONIZE, FALSE, L"KYZ424_Instance")) {
-      CloseHandle(running);
+    // Created and checked in one call, so that two starts at the same moment cannot
+    // both get through. A mutex we may not open (another user's instance) exists as well.
+    instance_mutex_ = CreateMutexW(nullptr, FALSE, L"KYZ424_Instance");
+    if (const DWORD error = GetLastError(); error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) {
       application_box("既に起動しています。");
       return false;
     }
-    instance_mutex_ = CreateMutexW(nullptr, FALSE, L"KYZ424_Instance");
     // The owned mutex named after the program is the second check; the first instance
     // is brought to the front.
     CreateMutexW(nullptr, TRUE, m_pszAppName);

@@ -29,13 +29,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   kyz::edition = kyz::Edition::lx;
   kyz::set_message_box_sink(&message_boxes);
 
-  HANDLE existing = OpenMutexW(SYNCHRONIZE, FALSE, L"TCP_X_Mutex");
-  if (existing) {
-    CloseHandle(existing);
+  // One call both creates the mutex and tells whether another instance has it, so two
+  // starts at the same moment cannot both get through. A mutex we may not open (another
+  // user's instance) exists as well.
+  instance_mutex = CreateMutexW(nullptr, FALSE, L"TCP_X_Mutex");
+  if (const DWORD error = GetLastError(); error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) {
     kyz::plain_box("２重に起動はできません");
     return 0;
   }
-  instance_mutex = CreateMutexW(nullptr, FALSE, L"TCP_X_Mutex");
 
   // Common controls of the dialogs: the TCP/IP client dialog's address box and the
   // progress bars of the title dialog and the run dialogs.

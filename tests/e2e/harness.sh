@@ -106,11 +106,17 @@ signsim_on_tcp() {
   TCP_PORT="$(cat "$OUT/signsim.port")"
 }
 
+# stop_signsim: ends the signsim started last, so that another can take its place.
+stop_signsim() {
+  [ -n "$SIGNSIM_PID" ] || return 0
+  kill "$SIGNSIM_PID" 2>/dev/null; wait "$SIGNSIM_PID" 2>/dev/null || true
+  SIGNSIM_PID=""
+}
+
 # free_tcp_port: sets $TCP_PORT to a port of 127.0.0.1 that the system hands out as free.
 free_tcp_port() {
   signsim_on_tcp
-  kill "$SIGNSIM_PID" 2>/dev/null; wait "$SIGNSIM_PID" 2>/dev/null || true
-  SIGNSIM_PID=""
+  stop_signsim
 }
 
 # signsim_adapters COUNT [OPTIONS...]: COUNT sign adapters that connect, one after

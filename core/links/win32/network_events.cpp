@@ -30,27 +30,36 @@ void read_notification(SOCKET socket) {
                static_cast<WPARAM>(client_table.slot_of(socket)), 0);
 }
 
+// The link's state is settled before any box: the box runs a message loop, and a close
+// notification handled inside it must be the last word, not be undone when it returns.
 void connect_notification(SOCKET socket, int error) {
+  // The outcome of a socket that a later "接続" has already replaced.
+  if (socket != link_socket) return;
   if (error != 0) {
     // The adapter refused or did not answer: no link, and the next "接続" starts afresh.
-    plain_stop_box("接続できません");
-    if (socket == link_socket) {
-      shut_and_close(socket);
-      link_socket = 0;
-      release_winsock();
-    }
+    shut_and_close(socket);
+    link_socket = 0;
+    release_winsock();
     tcp_connected = 0;
+    plain_stop_box("接続できません");
     return;
   }
-  success_box("Socket 接続 OK");
-  if (link_dialog_events) link_dialog_events->connected();
   tcp_connected = 1;
+  if (link_dialog_events) link_dialog_events->connected();
+  success_box("Socket 接続 OK");
+}
+
+// A socket that no longer belongs to a link: a notification posted before it was closed.
+bool stale(SOCKET socket) {
+  return socket != link_socket && client_table.slot_of(static_cast<SocketHandle>(socket)) == 0;
 }
 
 }  // namespace
 
 void handle_network_event(SOCKET socket, LPARAM event_word) {
   const int event = WSAGETSELECTEVENT(event_word);
+  // Closing a handle again could close whatever socket the system has handed it to since.
+  if (event == FD_CLOSE && stale(socket)) return;
   switch (event) {
     case FD_READ:
       read_notification(socket);

@@ -43,6 +43,14 @@ bool send_all(SOCKET socket, std::string_view text) {
   return true;
 }
 
+// A client connection that failed under a send or a receive can carry nothing more: it
+// ends as if the sign had closed it, before the failure's box is shown, so that the
+// dialog, tcp_connected and the next send agree whatever the box's message loop brings.
+// An adapter of the server is left to its own close notification.
+void end_broken_client_link(SOCKET socket) {
+  if (socket == link_socket && link_config.client_server != mode_server) end_closed_client_link();
+}
+
 // A read that fills the whole buffer without an LF belongs to a line longer than any
 // reply (the longest, a title, has 398 bytes; the reply handler keeps at most 1024).
 bool overlong_piece(int received) {
@@ -105,8 +113,10 @@ void wait_for_answer(SOCKET socket) {
       break;
     }
     // Only "nothing yet" is worth waiting for; a broken connection never answers.
-    if (WSAGetLastError() != WSAEWOULDBLOCK || ++attempts > answer_attempt_limit) {
+    const int error = WSAGetLastError();
+    if (error != WSAEWOULDBLOCK || ++attempts > answer_attempt_limit) {
       send_failed = 1;
+      if (error != WSAEWOULDBLOCK) end_broken_client_link(socket);
       warning_box("Answer が､きません");
       break;
     }
@@ -126,6 +136,7 @@ void socket_send(std::string_view text) {
   const SOCKET socket = destination_socket();
   if (socket == 0 || !send_all(socket, wire)) {
     send_failed = 1;
+    if (socket != 0 && WSAGetLastError() != WSAEWOULDBLOCK) end_broken_client_link(socket);
     warning_box("Socket 送信");
     return;
   }

@@ -1,4 +1,5 @@
 // Steps that start the program and act on its main window as a user would.
+#include <algorithm>
 #include <cstdio>
 
 #include "tests/e2e/driver/steps.h"
@@ -192,6 +193,23 @@ void add_program_steps(StepTable& table) {
          if (w.size() > 2 && code != static_cast<DWORD>(number(w[2]))) {
            fail("exit code " + std::to_string(code));
          }
+       }},
+      // "expect-ended COUNT SECONDS": exactly COUNT of the programs this script started
+      // have ended within SECONDS (which of them does not matter, as when two start at once).
+      {"expect-ended",
+       [](Context& c, const Words& w) {
+         need(w, 2);
+         const auto ended = [&c] {
+           return std::count_if(c.started.begin(), c.started.end(), [](const PROCESS_INFORMATION& pi) {
+             return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0;
+           });
+         };
+         const long expected = number(w[1]);
+         wait_for<bool>(seconds(w[2]), [&]() -> std::optional<bool> {
+           if (ended() >= expected) return true;
+           return std::nullopt;
+         });
+         if (ended() != expected) fail(std::to_string(ended()) + " programs have ended");
        }},
       {"expect-running",
        [](Context& c, const Words&) {

@@ -4,8 +4,9 @@
 # menu's "RS-232Cの設定" is greyed and "TCP/IPの設定" refuses with
 # "このOSでは､動作しません！" and opens no dialog; ten right clicks in a row in the
 # screen's corner open the read-back notice; a second start is refused with
-# "既に起動しています。"; with the program's own mutex held by another process the
-# start is refused with "2重起動はできません".
+# "既に起動しています。", and so is one of two starts at the same moment; with the
+# program's own mutex held by another process the start is refused with
+# "2重起動はできません".
 source "$(dirname "$0")/../harness.sh"
 # Wine's default, also when a scenario that chose another version was cut short.
 windows_version win10
@@ -47,6 +48,17 @@ expect-instances 1
 STEPS
 import -window root "$OUT/kyz424.png"
 convert "$OUT/version.bmp" "$OUT/version.png" && rm "$OUT/version.bmp"
+end_programs
+
+drive <<'STEPS'
+start ${KYZ424_EXE}
+start ${KYZ424_EXE}
+expect-box "既に起動しています。" "KYZ424" none OK
+expect-ended 1 10
+expect-no-box 1
+wait-main-window
+expect-instances 1
+STEPS
 end_programs
 
 drive <<'STEPS'

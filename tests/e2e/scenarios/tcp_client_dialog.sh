@@ -5,6 +5,9 @@
 # the one the next connect uses; while connected, the buttons follow the link, a setting
 # is answered over TCP and leaving the program is refused; "切断" ends the link.
 # A full list of 256 hosts refuses a further one with a message.
+# A sign that closes the connection while "Socket 接続 OK" is still open leaves the
+# program not connected on every count: the buttons, the next "設定" ("Socket が接続
+# されていません") and the exit, which is no longer refused.
 # The dialog is kept as out/tcp_client_dialog/tcp_client_dialog.png.
 source "$(dirname "$0")/../harness.sh"
 signsim_on_tcp
@@ -97,3 +100,31 @@ expect-dialog-gone
 STEPS
 grep -qx "list_count=256" <(tr -d '\r' <"$INI") || { echo "list_count changed"; exit 1; }
 if grep -q "^ipI6_" "$INI"; then echo "a 257th host was written"; exit 1; fi
+
+# The sign closes each connection as soon as it is made.
+end_programs
+stop_signsim
+signsim_on_tcp --close-on-connect
+configure Interface=1 ClientServer=0 port_number=$TCP_PORT list_count=1 select_number=0 \
+  ip00_0=127 ip00_1=0 ip00_2=0 ip00_3=1
+start_and_drive <<'STEPS'
+menu 40008
+dialog "TCP/IPの設定（Client）"
+click 1049
+# The close notification follows the connect notification at once: it is handled while
+# the box is open.
+expect-box "Socket 接続 OK" "Success" none OK
+expect-enabled 1049 1
+expect-enabled 1048 0
+click 1
+expect-dialog-gone
+menu 40011
+dialog "スクロール・スピードの設定"
+click 40025
+expect-box "Socket が接続されていません" "Error" exclamation OK
+click 2
+expect-dialog-gone
+menu 150
+expect-exit 10 0
+STEPS
+grep -q "closed by the fault plan" "$OUT/signsim.log" || { echo "the sign did not close the connection"; exit 1; }

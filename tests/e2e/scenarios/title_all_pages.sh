@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # "全Page設定" over RS-232C: the titles of pages 1..32 go to the sign in the stored form,
 # one every 500 ms, page 2 with the text just typed; while the run goes on "閉じる" is
-# disabled and command 2 ignored, "設定" and "Not memory" send nothing; afterwards the
-# dialog stays open with two blanks in its step box and closes again.
+# disabled and command 2 ignored, "設定" and "Not memory" send nothing; the sign's answer
+# to page 32 brings the one "設定完了" box, after the run, with the dialog still open,
+# two blanks in its step box and "閉じる" enabled; the dialog closes again.
 source "$(dirname "$0")/../harness.sh"
 serial_rig
 signsim_on_serial
@@ -24,6 +25,8 @@ click 40025
 click 40024
 click 2
 expect-received ${RECEIVED} "CA32" 25
+expect-box "Success" "設定完了" none OK
+expect-no-box 1
 expect-enabled 2 1
 expect-text 1037 "  "
 click 2
