@@ -1,6 +1,11 @@
 // What every settings dialog does when it opens and while it is open: it becomes the
 // window that TCP answers are posted to, and remembers the active window as the owner
 // of the "設定完了" and "読み込み完了" boxes.
+//
+// What a dialog registered goes with it: when the dialog that registered last is
+// destroyed, answers and boxes belong to the program's home window again (kyz424lx's
+// main window, kyz424's frame), so that neither is ever handed to a window that no
+// longer exists and every reply box still shows. UI thread only.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +13,10 @@
 namespace kyz {
 
 void register_settings_dialog(HWND dialog);
+
+// The window that takes over once the registered dialog is gone, and what the program
+// hands back of its own then (may be nullptr).
+void set_registration_home(HWND home, void (*handed_back)() = nullptr);
 
 // With a destination client chosen on the TCP server, the dialog's title becomes
 // `prefix` followed by that client's address; otherwise the template caption stays.

@@ -11,6 +11,7 @@
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
 #include "mfcapp/main_frame.h"
+#include "mfcapp/receiver_registration.h"
 
 namespace kyz::mfc {
 
@@ -65,7 +66,7 @@ BOOL CTcpIpDialog::OnInitDialog() {
   SetDlgItemText(IDC_PORT_BOX, utf8_to_wide(link_config.port_number));
   EnableDlgItem(IDC_CONNECT, !client_socket.connected());
   EnableDlgItem(IDC_DISCONNECT, client_socket.connected());
-  client_socket.Register(m_hWnd, receiver_tcp_dialog);
+  register_receiver(m_hWnd, receiver_tcp_dialog);
   return TRUE;
 }
 

@@ -11,6 +11,7 @@
 #include "mfcapp/frame_file_commands.h"
 #include "mfcapp/kyz424_resource_ids.h"
 #include "mfcapp/link_dialogs.h"
+#include "mfcapp/receiver_registration.h"
 #include "mfcapp/run_dialogs.h"
 #include "mfcapp/windows_version.h"
 
@@ -119,7 +120,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wparam, LPARAM lparam) {
   // A right click on the frame asks for the context menu when the button comes up, as
   // Windows' default handling does; Wine's would open the system menu instead, and the
   // shortcut's corner lies on the frame while the window sits at (0, 0).
-  if (message == WM_CREATE) serial_line_window = m_hWnd;
+  if (message == WM_CREATE) {
+    serial_line_window = m_hWnd;
+    make_frame_registration_home(m_hWnd);
+  }
   // Reply lines from the serial read thread are handled here, on the frame's thread.
   if (handle_serial_line(message, lparam)) return 0;
   if (message == WM_NCRBUTTONDOWN) return 0;

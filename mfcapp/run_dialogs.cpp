@@ -6,6 +6,7 @@
 #include "dialogs/timed_run.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
+#include "mfcapp/receiver_registration.h"
 
 namespace kyz::mfc {
 namespace {
@@ -65,7 +66,7 @@ class CRunDialog final : public CDialog {
 
  protected:
   BOOL OnInitDialog() override {
-    client_socket.Register(m_hWnd, entry_.receiver_kind);
+    register_receiver(m_hWnd, entry_.receiver_kind);
     prepare_timed_run(m_hWnd, entry_.run);
     return TRUE;
   }

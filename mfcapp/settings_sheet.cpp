@@ -14,6 +14,7 @@
 #include "dialogs/title_dialog_table.h"
 #include "mfcapp/client_socket.h"
 #include "mfcapp/kyz424_resource_ids.h"
+#include "mfcapp/receiver_registration.h"
 #include "mfcapp/shared_page_values.h"
 
 namespace kyz::mfc {
@@ -31,7 +32,7 @@ class CSharedTemplatePage : public CPropertyPage {
 
  protected:
   BOOL OnInitDialog() override {
-    client_socket.Register(m_hWnd, place_);
+    register_receiver(m_hWnd, place_);
     ShowWindow(GetDlgItem(IDCANCEL), SW_HIDE);
     return TRUE;
   }

@@ -5,6 +5,7 @@
 #include "core/settings/configuration.h"
 #include "core/settings/settings_record.h"
 #include "dialogs/corner_clicks.h"
+#include "dialogs/dialog_registration.h"
 #include "dialogs/dpi_scaling.h"
 #include "dialogs/front_panel.h"
 #include "dialogs/resource_ids.h"
@@ -71,6 +72,8 @@ LRESULT CALLBACK main_window_procedure(HWND window, UINT message, WPARAM wparam,
         return 0;
       }
       if (handle_serial_line(message, lparam)) return 0;
+      // A TCP answer that arrives once no settings dialog is open.
+      if (handle_socket_data(message)) return 0;
       return DefWindowProcW(window, message, wparam, lparam);
   }
 }

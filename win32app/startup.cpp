@@ -13,6 +13,7 @@
 #include "core/settings/settings_record.h"
 #include "core/ui/message_boxes.h"
 #include "core/ui/win32/windows_message_boxes.h"
+#include "dialogs/dialog_registration.h"
 #include "dialogs/serial_line_handover.h"
 #include "win32app/app_state.h"
 #include "win32app/main_window.h"
@@ -50,6 +51,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   HWND window = kyz::create_main_window(instance);
   if (!window) return 0;
   kyz::main_window = window;
+  kyz::set_registration_home(window);
 
   kyz::reset_client_table();
   kyz::reset_settings();

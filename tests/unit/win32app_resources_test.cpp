@@ -16,6 +16,7 @@
 #include "core/settings/configuration.h"
 #include "core/settings/edition.h"
 #include "core/settings/settings_record.h"
+#include "dialogs/dialog_registration.h"
 #include "dialogs/page_group_table.h"
 #include "dialogs/resource_ids.h"
 #include "kyz_version.h"
@@ -262,21 +263,30 @@ TEST_F(PageGroupDialogs, ShowTheirGroupsAndButtons) {
 }
 
 // Each dialog becomes the window that TCP answers are posted to, and hands an answer
-// posted to it to the reply handler.
+// posted to it to the reply handler. Once it is gone, answers and reply boxes belong to
+// the home window again, never to the destroyed dialog.
 TEST_F(PageGroupDialogs, TakeTheTcpAnswersWhileOpen) {
   test::BoxRecorder boxes;
+  HWND home = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+  set_registration_home(home);
   for (int menu_id : {IDM_SCROLL_SPEED, IDM_CHAR_LEVEL, IDM_BACKGROUND_FILL, IDM_CHAR_COLOUR,
                       IDM_DISPLAY_POSITION}) {
-    OpenDialog d = open(menu_id);
-    ASSERT_NE(d.window(), nullptr) << menu_id;
-    EXPECT_EQ(current_dialog, d.window()) << menu_id;
-    std::strcpy(receive_buffer, "GO\r\n");
-    received_length = 4;
-    boxes.boxes.clear();
-    SendMessageW(d.window(), SOCKET_DATA_MESSAGE, 0, 0);
-    ASSERT_EQ(boxes.boxes.size(), 1u) << menu_id;
-    EXPECT_EQ(boxes.boxes[0].text, "Socket ＯＫ") << menu_id;
+    {
+      OpenDialog d = open(menu_id);
+      ASSERT_NE(d.window(), nullptr) << menu_id;
+      EXPECT_EQ(current_dialog, d.window()) << menu_id;
+      std::strcpy(receive_buffer, "GO\r\n");
+      received_length = 4;
+      boxes.boxes.clear();
+      SendMessageW(d.window(), SOCKET_DATA_MESSAGE, 0, 0);
+      ASSERT_EQ(boxes.boxes.size(), 1u) << menu_id;
+      EXPECT_EQ(boxes.boxes[0].text, "Socket ＯＫ") << menu_id;
+    }
+    EXPECT_EQ(current_dialog, home) << menu_id;
+    EXPECT_EQ(message_box_owner.load(), home) << menu_id;
   }
+  set_registration_home(nullptr);
+  DestroyWindow(home);
   received_length = 0;
 }
 

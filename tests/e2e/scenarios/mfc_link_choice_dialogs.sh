@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # kyz424's interface and RS-232C dialogs act at once: started on TCP/IP (no port open),
 # choosing "RS-232C" opens COM1 with its reader, so the next "設定" reaches the sign and
-# its answer comes back; the menu then offers "RS-232Cの設定", where choosing "COM 2"
+# its answer comes back; a read-back started after the sheet has closed ends with its
+# "読み込み完了" box; the menu then offers "RS-232Cの設定", where choosing "COM 2"
 # (no device behind it) stops the reader and reopens at once, reporting each failing
 # step in the error box, then writes "com_port". Pictures: out/mfc_link_choice_dialogs/.
 source "$(dirname "$0")/../harness.sh"
@@ -31,6 +32,12 @@ expect-box "Success" "設定完了" none OK
 dialog "File Name "
 click 1
 expect-dialog-gone
+menu 32780
+dialog "設定項目の読み込み"
+click 1005
+expect-box "Success" "読み込み完了" none OK 40
+expect-dialog-gone
+expect-no-box 1
 # With RS-232C chosen, the menu's "RS-232Cの設定" (its fourth row) opens.
 keys alt right down down down enter
 dialog "RS-232Cの設定"
