@@ -171,13 +171,17 @@ void add_program_steps(StepTable& table) {
          const std::string title = narrow(window_text(c.main));
          if (title != w[1]) fail("title is \"" + title + "\"");
        }},
+      // Within 5 s, as a program that has just started may not show its window yet.
       {"expect-instances",
        [](Context&, const Words& w) {
          need(w, 1);
+         const auto wanted = static_cast<std::size_t>(number(w[1]));
+         wait_for<bool>(5s, [wanted]() -> std::optional<bool> {
+           if (main_windows().size() == wanted) return true;
+           return std::nullopt;
+         });
          const auto n = main_windows().size();
-         if (n != static_cast<std::size_t>(number(w[1]))) {
-           fail(std::to_string(n) + " main windows exist");
-         }
+         if (n != wanted) fail(std::to_string(n) + " main windows exist");
        }},
       {"expect-exit",
        [](Context& c, const Words& w) {

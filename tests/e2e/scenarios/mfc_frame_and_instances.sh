@@ -56,7 +56,6 @@ start ${KYZ424_EXE}
 expect-box "既に起動しています。" "KYZ424" none OK
 expect-ended 1 10
 expect-no-box 1
-wait-main-window
 expect-instances 1
 STEPS
 end_programs

@@ -20,6 +20,5 @@ start
 expect-box "２重に起動はできません" "KYZ-424LX" none OK
 expect-ended 1 10
 expect-no-box 1
-wait-main-window
 expect-instances 1
 STEPS
