@@ -11,12 +11,13 @@ namespace kyz {
 
 namespace {
 
-// A connect that never got going: nothing stays open behind it.
+// A connect that never got going: nothing stays open behind it, and nothing is left for
+// a notification handled while the box is open to find.
 int give_up_connect(SOCKET socket) {
-  plain_stop_box("接続できません");
-  closesocket(socket);
+  shut_and_close(socket);
   link_socket = 0;
   release_winsock();
+  plain_stop_box("接続できません");
   return 0;
 }
 
