@@ -257,7 +257,7 @@ std::span<const FieldDialog> field_pages() {
 
 const FieldDialog* field_dialog_for_menu(int menu_id) {
   for (const FieldDialog& d : dialogs) {
-    if (d.menu_id == menu_id) return &d;
+    if (d.command_or_place == menu_id) return &d;
   }
   return nullptr;
 }

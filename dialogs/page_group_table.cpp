@@ -63,7 +63,7 @@ constexpr std::array<const wchar_t*, page_group_count> page_group_texts_narrow{
 
 const PageGroupDialog* page_group_dialog_for_menu(int menu_id) {
   for (const PageGroupDialog& d : dialogs) {
-    if (d.menu_id == menu_id) return &d;
+    if (d.command_or_place == menu_id) return &d;
   }
   return nullptr;
 }

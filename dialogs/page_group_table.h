@@ -22,7 +22,7 @@ struct PageGroupColumn {
 };
 
 struct PageGroupDialog {
-  int menu_id;      // kyz424lx: the menu command; kyz424: the page's place in the sheet
+  int command_or_place;  // kyz424lx: the menu command; kyz424: the page's place in the sheet
   int template_id;
   // Shown before the destination client's address when the TCP server has one chosen;
   // nullptr: the caption stays.

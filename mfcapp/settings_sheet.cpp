@@ -46,7 +46,7 @@ template <typename Entry>
 class CSharedPage : public CSharedTemplatePage {
  public:
   explicit CSharedPage(const Entry& entry)
-      : CSharedTemplatePage(entry.template_id, entry.menu_id), entry_(entry) {}
+      : CSharedTemplatePage(entry.template_id, entry.command_or_place), entry_(entry) {}
 
  protected:
   const Entry& entry_;

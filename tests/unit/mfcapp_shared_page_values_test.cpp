@@ -19,14 +19,14 @@ TEST(SharedPageValues, EveryValueTwoPagesEditIsShownAgainOnEach) {
   // The title page edits the text of page current_page.
   std::map<const void*, std::set<int>> edited_by{{&settings.current_page, {1}}};
   for (const PageGroupDialog& d : page_group_pages()) {
-    edited_by[&settings.page_group].insert(d.menu_id);
-    for (const PageGroupColumn& c : d.columns) edited_by[(settings.*c.field).data()].insert(d.menu_id);
+    edited_by[&settings.page_group].insert(d.command_or_place);
+    for (const PageGroupColumn& c : d.columns) edited_by[(settings.*c.field).data()].insert(d.command_or_place);
   }
   for (const FieldDialog& d : field_pages()) {
     for (const SettingField& f : d.fields) {
-      if (f.value) edited_by[f.value].insert(d.menu_id);
+      if (f.value) edited_by[f.value].insert(d.command_or_place);
     }
-    if (d.terminal_rows) edited_by[settings.terminal_page.data()].insert(d.menu_id);
+    if (d.terminal_rows) edited_by[settings.terminal_page.data()].insert(d.command_or_place);
   }
   std::map<const void*, std::set<int>> shared;
   for (const auto& [field, pages] : edited_by) {
