@@ -11,9 +11,10 @@
 //                                 or kyz424's "KYZ424 Frame")
 //   expect-title TEXT             the main window's title
 //   expect-window-height N        the main window is N pixels high, frame included
-//   expect-instances N            N main windows exist
+//   expect-instances N            N main windows exist (within 5 s)
 //   hold-mutex NAME               the driver holds a mutex NAME until it ends
 //   expect-exit SECONDS [CODE]    the program started last ends (with CODE)
+//   expect-ended COUNT SECONDS    exactly COUNT of the programs started have ended
 //   expect-running                the program started first still runs
 //   menu ID                       posts the menu command ID to the main window
 //   save-screen FILE.bmp          the whole screen as a BMP picture
