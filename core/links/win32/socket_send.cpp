@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/links/client_table.h"
+#include "core/links/win32/socket_send_all.h"
 #include "core/links/win32/tcp_link.h"
 #include "core/links/win32/winsock_session.h"
 #include "core/protocol/protocol_state.h"
@@ -24,23 +25,6 @@ SOCKET destination_socket() {
                                            : 0;
   }
   return link_socket;
-}
-
-// Sends all of `text`, continuing after a partial send. A full send queue is waited out
-// briefly; the texts are at most a few hundred bytes, so it does not happen in practice.
-bool send_all(SOCKET socket, std::string_view text) {
-  constexpr int busy_retries = 1000;
-  int busy = 0;
-  while (!text.empty()) {
-    const int n = send(socket, text.data(), static_cast<int>(text.size()), 0);
-    if (n == SOCKET_ERROR) {
-      if (WSAGetLastError() != WSAEWOULDBLOCK || ++busy > busy_retries) return false;
-      Sleep(1);
-      continue;
-    }
-    text.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
 }
 
 // A client connection that failed under a send or a receive can carry nothing more: it
@@ -134,7 +118,7 @@ void socket_send(std::string_view text) {
   }
   const std::string_view wire = text.substr(0, text.find('\0'));
   const SOCKET socket = destination_socket();
-  if (socket == 0 || !send_all(socket, wire)) {
+  if (socket == 0 || !send_all_on_socket(socket, wire)) {
     send_failed = 1;
     if (socket != 0 && WSAGetLastError() != WSAEWOULDBLOCK) end_broken_client_link(socket);
     warning_box("Socket 送信");
