@@ -17,7 +17,7 @@ struct FaultPlan {
   bool silent = false;                     // no reply at all
   int split_parts = 1;                     // reply written in this many pieces
   int split_pause_ms = 0;                  // pause between the pieces
-  int delay_ms = 0;                        // pause before answering
+  int delay_ms = 0;                        // pause before answering, or before closing on connect
   long close_after = 0;                    // close after answering this command; 0 = never
   bool close_mid_answer = false;           // write part of the reply, then close
   bool close_on_connect = false;           // close each connection before reading anything

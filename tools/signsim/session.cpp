@@ -109,7 +109,11 @@ const char* describe(SessionEnd end) {
 SessionEnd serve_session(int fd, bool is_socket, const std::string& channel, int number, Sign& sign,
                          const SessionContext& context) {
   fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-  if (context.faults.closes_on_connect(number)) return SessionEnd::closed_by_fault;
+  if (context.faults.closes_on_connect(number)) {
+    // --delay-ms lets the peer see its connect complete before the close arrives.
+    if (!pause_for(context.faults.delay_ms)) return SessionEnd::stopped;
+    return SessionEnd::closed_by_fault;
+  }
   LineAssembler assembler(context.line_limit);
   long command_number = 0;
   char chunk[4096];

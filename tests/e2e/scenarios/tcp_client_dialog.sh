@@ -101,10 +101,12 @@ STEPS
 grep -qx "list_count=256" <(tr -d '\r' <"$INI") || { echo "list_count changed"; exit 1; }
 if grep -q "^ipI6_" "$INI"; then echo "a 257th host was written"; exit 1; fi
 
-# The sign closes each connection as soon as it is made.
+# The sign closes each connection a moment after it is made: late enough for the connect
+# to complete first (Wine reports a connect closed at once as failed), early enough to be
+# handled while "Socket 接続 OK" is open.
 end_programs
 stop_signsim
-signsim_on_tcp --close-on-connect
+signsim_on_tcp --close-on-connect --delay-ms 300
 configure Interface=1 ClientServer=0 port_number=$TCP_PORT list_count=1 select_number=0 \
   ip00_0=127 ip00_1=0 ip00_2=0 ip00_3=1
 start_and_drive <<'STEPS'
