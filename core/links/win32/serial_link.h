@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/links/serial_line_assembler.h"
+#include "core/links/win32/serial_line_parameters.h"
 
 namespace kyz {
 
@@ -41,9 +42,8 @@ void stop_serial_reader();
 // Reads and clears the port's error state (the values are not used).
 void clear_comm_error();
 
-// What the open sequence sets on the port: the line parameters, written into the device
-// control block the port reported (every other field keeps its value), and the timeouts.
-void set_line_parameters(DCB& dcb);
+// What the open sequence sets on the port besides the line parameters
+// (serial_line_parameters.h): the timeouts.
 COMMTIMEOUTS serial_timeouts();
 
 }  // namespace kyz

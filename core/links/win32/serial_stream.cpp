@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/links/byte_stream.h"
+#include "core/links/win32/serial_line_parameters.h"
 
 namespace kyz {
 namespace {
@@ -70,22 +71,8 @@ bool set_line(HANDLE port) {
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
   GetCommState(port, &dcb);
-  dcb.BaudRate = 38400;
-  dcb.ByteSize = 8;
-  dcb.Parity = EVENPARITY;
-  dcb.StopBits = ONESTOPBIT;
-  dcb.fBinary = 1;
-  dcb.fParity = 0;
-  dcb.fOutxCtsFlow = 1;
+  set_line_parameters(dcb);
   dcb.fOutxDsrFlow = 0;
-  dcb.fDtrControl = DTR_CONTROL_HANDSHAKE;
-  dcb.fRtsControl = RTS_CONTROL_HANDSHAKE;
-  dcb.fOutX = 1;
-  dcb.fInX = 1;
-  dcb.XonChar = 0x11;
-  dcb.XoffChar = 0x13;
-  dcb.XonLim = 512;
-  dcb.XoffLim = 512;
   return SetCommState(port, &dcb) != 0;
 }
 
