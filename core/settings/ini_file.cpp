@@ -24,6 +24,20 @@ bool same_name(std::string_view a, std::string_view b) {
          });
 }
 
+// FNV-1a of the name in lower case: equal for names that match.
+std::uint64_t name_hash(std::string_view name) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (char c : name) {
+    hash ^= static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+std::uint64_t both_names_hash(std::uint64_t section_hash, std::uint64_t key_hash) {
+  return section_hash * 0x9E3779B97F4A7C15ull ^ key_hash;
+}
+
 // The section name of a "[name]" line, or nothing.
 std::optional<std::string_view> section_of(std::string_view line) {
   line = trim(line);
@@ -45,51 +59,85 @@ std::optional<KeyValue> key_value_of(std::string_view line) {
 
 }  // namespace
 
-IniText::IniText(std::string_view text) {
+IniText::IniText(std::string_view text) : buffer_(text) {
   lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
   std::size_t start = 0;
-  while (start < text.size()) {
-    auto end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines_.push_back(parse(std::string(line)));
+  while (start < buffer_.size()) {
+    auto end = buffer_.find('\n', start);
+    if (end == std::string::npos) end = buffer_.size();
+    Span line{start, end - start};
+    if (line.size > 0 && buffer_[end - 1] == '\r') --line.size;
+    lines_.push_back(parse(line));
     start = end + 1;
   }
 }
 
-IniText::Line IniText::parse(std::string text) {
+IniText::Line IniText::add_line(std::string_view text) {
+  const Span span{buffer_.size(), text.size()};
+  buffer_ += text;
+  return parse(span);
+}
+
+IniText::Line IniText::parse(Span text) const {
+  const std::string_view view = part(text);
+  const auto span_of = [&](std::string_view piece) {
+    return Span{static_cast<std::size_t>(piece.data() - buffer_.data()), piece.size()};
+  };
   Line line;
-  line.blank = trim(text).empty();
-  if (auto name = section_of(text)) {
+  line.text = text;
+  line.blank = trim(view).empty();
+  if (auto name = section_of(view)) {
     line.is_section = true;
-    line.name = *name;
-  } else if (auto kv = key_value_of(text)) {
+    line.name = span_of(*name);
+  } else if (auto kv = key_value_of(view)) {
     line.is_key = true;
-    line.name = kv->key;
-    line.value = kv->value;
+    line.name = span_of(kv->key);
+    line.value = span_of(kv->value);
   }
-  line.text = std::move(text);
+  if (line.is_section || line.is_key) line.name_hash = name_hash(part(line.name));
   return line;
 }
 
 std::string IniText::text() const {
   std::string text;
-  for (const Line& line : lines_) text += line.text + "\r\n";
+  for (const Line& line : lines_) {
+    text += part(line.text);
+    text += "\r\n";
+  }
   return text;
+}
+
+void IniText::rebuild_index() {
+  std::size_t keys = 0;
+  for (const Line& line : lines_) keys += line.is_key ? 1 : 0;
+  std::size_t size = 16;
+  while (size < 2 * keys) size *= 2;  // at most half full, so probe runs stay short
+  index_.assign(size, Slot{});
+  std::size_t section = lines_.size();  // none yet: keys before any header are never read
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].is_section) {
+      section = i;
+    } else if (lines_[i].is_key && section < lines_.size()) {
+      const std::uint64_t hash = both_names_hash(lines_[section].name_hash, lines_[i].name_hash);
+      std::size_t slot = hash & (size - 1);
+      while (index_[slot].used) slot = (slot + 1) & (size - 1);
+      index_[slot] = Slot{hash, section, i, true};
+    }
+  }
+  index_current_ = true;
 }
 
 std::string IniText::read(std::string_view section, std::string_view key,
                           std::string_view fallback, std::size_t max_chars) {
-  bool in_section = false;
+  if (!index_current_) rebuild_index();
+  const std::uint64_t hash = both_names_hash(name_hash(section), name_hash(key));
   std::string value(fallback);
-  for (const Line& line : lines_) {
-    if (line.is_section) {
-      in_section = same_name(line.name, section);
-      continue;
-    }
-    if (in_section && line.is_key && same_name(line.name, key)) {
-      value = line.value;
+  for (std::size_t slot = hash & (index_.size() - 1); index_[slot].used;
+       slot = (slot + 1) & (index_.size() - 1)) {
+    const Slot& entry = index_[slot];
+    if (entry.hash == hash && same_name(part(lines_[entry.section].name), section) &&
+        same_name(part(lines_[entry.key].name), key)) {
+      value = part(lines_[entry.key].value);
       break;
     }
   }
@@ -107,7 +155,7 @@ bool IniText::write(std::string_view section, std::string_view key, std::string_
   for (std::size_t i = 0; i < lines.size() && !done; ++i) {
     if (lines[i].is_section) {
       if (in_section) break;
-      in_section = same_name(lines[i].name, section);
+      in_section = same_name(part(lines[i].name), section);
       if (in_section) {
         found_section = true;
         section_end = i + 1;
@@ -116,20 +164,20 @@ bool IniText::write(std::string_view section, std::string_view key, std::string_
     }
     if (!in_section) continue;
     if (!lines[i].blank) section_end = i + 1;
-    if (lines[i].is_key && same_name(lines[i].name, key)) {
-      lines[i] = parse(std::move(entry));
+    if (lines[i].is_key && same_name(part(lines[i].name), key)) {
+      lines[i] = add_line(entry);
       done = true;
     }
   }
   if (!done) {
     if (found_section) {
-      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(section_end),
-                   parse(std::move(entry)));
+      lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(section_end), add_line(entry));
     } else {
-      lines.push_back(parse("[" + std::string(section) + "]"));
-      lines.push_back(parse(std::move(entry)));
+      lines.push_back(add_line("[" + std::string(section) + "]"));
+      lines.push_back(add_line(entry));
     }
   }
+  index_current_ = false;
   return true;
 }
 

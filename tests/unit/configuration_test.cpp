@@ -199,5 +199,32 @@ TEST(IniFile, KeepsOtherSectionsAndMatchesNamesWithoutCase) {
   EXPECT_EQ(ini.read("Missing", "com_port", "dflt", 9), "dflt");
 }
 
+// The in-memory store finds keys through a hash table: every key of a long list must be
+// found, the earliest matching line must win, and a write must be seen by the next read.
+TEST(IniText, ReadsTheEarliestMatchingLineAfterEveryChange) {
+  std::string text = "orphan=1\r\n[S]\r\nkey=first\r\nKEY=second\r\n[T]\r\nx=t\r\n[s]\r\nonly=late\r\n";
+  for (int i = 0; i < 300; ++i) text += "[T]\r\nk" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+  IniText ini(text);
+  EXPECT_EQ(ini.read("s", "Key", "-", 9), "first");
+  EXPECT_EQ(ini.read("S", "only", "-", 9), "late");
+  EXPECT_EQ(ini.read("S", "orphan", "-", 9), "-");  // a key before any section is in none
+  for (int i = 0; i < 300; ++i) {
+    ASSERT_EQ(ini.read("t", "K" + std::to_string(i), "-", 9), std::to_string(i)) << i;
+  }
+  EXPECT_EQ(ini.read("T", "k300", "-", 9), "-");
+
+  ini.write("S", "only", "now");  // goes to the first [S], ahead of the later line
+  ini.write("S", "key", "changed");
+  ini.write("New", "a", "b");
+  EXPECT_EQ(ini.read("S", "only", "-", 9), "now");
+  EXPECT_EQ(ini.read("S", "KEY", "-", 9), "changed");
+  EXPECT_EQ(ini.read("new", "A", "-", 9), "b");
+  const std::string written = ini.text();
+  EXPECT_TRUE(written.starts_with(
+      "orphan=1\r\n[S]\r\nkey=changed\r\nKEY=second\r\nonly=now\r\n[T]\r\nx=t\r\n"))
+      << written.substr(0, 80);
+  EXPECT_TRUE(written.ends_with("[T]\r\nk299=299\r\n[New]\r\na=b\r\n"));
+}
+
 }  // namespace
 }  // namespace kyz
